@@ -1,0 +1,188 @@
+// Field texts to numbers and result numbers to texts.
+//
+// The grammar is checked here and only plain decimal notation reaches std::from_chars: library parsers also take
+// "inf", "nan" and hexadecimal floats, and some follow the process's global locale.
+#include "calculations.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <system_error>
+
+namespace kelvaro {
+namespace {
+
+constexpr char32_t IdeographicSpace = U'\u3000';
+
+NumberFailure Failure(FailureKind kind) { return NumberFailure{kind}; }
+
+// Decodes UTF-8 strictly; nullopt for malformed, overlong or surrogate sequences.
+std::optional<std::u32string> DecodeUtf8(std::string_view text) {
+  std::u32string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    int extra = 0;
+    char32_t cp = 0;
+    if (lead < 0x80) {
+      cp = lead;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+      extra = 1, cp = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      extra = 2, cp = lead & 0x0Fu;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      extra = 3, cp = lead & 0x07u;
+    } else {
+      return std::nullopt;
+    }
+    if (text.size() - i <= static_cast<std::size_t>(extra) && extra > 0) return std::nullopt;
+    for (int k = 1; k <= extra; ++k) {
+      const auto c = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+      if ((c & 0xC0u) != 0x80u) return std::nullopt;
+      cp = (cp << 6) | (c & 0x3Fu);
+    }
+    constexpr char32_t minimum[] = {0, 0x80, 0x800, 0x10000};
+    if (cp < minimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
+    out.push_back(cp);
+    i += static_cast<std::size_t>(extra) + 1;
+  }
+  return out;
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out.push_back(static_cast<char>(cp));
+  } else if (cp < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else if (cp < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  }
+}
+
+// Chinese input methods in full-width mode type U+FF01..U+FF5E for the ASCII characters U+0021..U+007E.
+char32_t Narrow(char32_t cp) { return (cp >= 0xFF01 && cp <= 0xFF5E) ? cp - 0xFEE0 : cp; }
+
+bool IsSpace(char32_t cp) { return cp == U' ' || cp == U'\t' || cp == IdeographicSpace; }
+bool IsDigit(char32_t cp) { return cp >= U'0' && cp <= U'9'; }
+
+// A checked decimal number, rewritten in the plain ASCII form that std::from_chars reads.
+struct DecimalText {
+  std::string ascii;
+  bool aboveOne;  // magnitude of at least 1: an out-of-range reading is an overflow, not an underflow
+};
+
+std::optional<DecimalText> CheckDecimal(std::string_view text, char32_t separator) {
+  const auto decoded = DecodeUtf8(text);
+  if (!decoded) return std::nullopt;
+  std::u32string s = *decoded;
+  std::transform(s.begin(), s.end(), s.begin(), Narrow);
+  separator = Narrow(separator);
+
+  std::size_t i = 0, end = s.size();
+  while (i < end && IsSpace(s[i])) ++i;
+  while (end > i && IsSpace(s[end - 1])) --end;
+
+  DecimalText out{{}, false};
+  out.ascii.reserve(end - i + 2);
+  if (i < end && (s[i] == U'+' || s[i] == U'-')) {
+    if (s[i] == U'-') out.ascii.push_back('-');
+    ++i;
+  }
+  // Decimal exponent of the first significant digit, counted from the mantissa's own digits.
+  std::int64_t leadingExponent = 0;
+  bool significant = false;
+  std::size_t mantissaDigits = 0;
+  for (; i < end && IsDigit(s[i]); ++i, ++mantissaDigits) {
+    if (s[i] != U'0') significant = true;
+    if (significant) ++leadingExponent;
+    out.ascii.push_back(static_cast<char>(s[i]));
+  }
+  if (i < end && s[i] == separator) {
+    out.ascii.push_back('.');
+    for (++i; i < end && IsDigit(s[i]); ++i, ++mantissaDigits) {
+      if (s[i] != U'0') significant = true;
+      if (!significant) --leadingExponent;
+      out.ascii.push_back(static_cast<char>(s[i]));
+    }
+  }
+  if (mantissaDigits == 0) return std::nullopt;
+
+  std::int64_t exponent = 0;
+  if (i < end && (s[i] == U'e' || s[i] == U'E')) {
+    out.ascii.push_back('e');
+    ++i;
+    bool negative = false;
+    if (i < end && (s[i] == U'+' || s[i] == U'-')) {
+      negative = s[i] == U'-';
+      out.ascii.push_back(static_cast<char>(s[i]));
+      ++i;
+    }
+    std::size_t exponentDigits = 0;
+    for (; i < end && IsDigit(s[i]); ++i, ++exponentDigits) {
+      exponent = std::min<std::int64_t>(exponent * 10 + (s[i] - U'0'), 1'000'000'000);  // saturate, no wrap
+      out.ascii.push_back(static_cast<char>(s[i]));
+    }
+    if (exponentDigits == 0) return std::nullopt;
+    if (negative) exponent = -exponent;
+  }
+  if (i != end) return std::nullopt;
+  out.aboveOne = significant && leadingExponent + exponent > 0;
+  return out;
+}
+
+template <class T> Result<T> ParseDecimal(std::string_view text, char32_t separator) {
+  const auto decimal = CheckDecimal(text, separator);
+  if (!decimal) return std::unexpected(Failure(FailureKind::NotANumber));
+  const std::string& a = decimal->ascii;
+  T value{};
+  const auto [ptr, ec] = std::from_chars(a.data(), a.data() + a.size(), value, std::chars_format::general);
+  if (ec == std::errc::result_out_of_range) {
+    // Underflow is ignored: a value too small for the type reads as zero of its sign.
+    if (decimal->aboveOne) return std::unexpected(Failure(FailureKind::Overflow));
+    return a.front() == '-' ? -T{0} : T{0};
+  }
+  if (ec != std::errc{} || ptr != a.data() + a.size()) return std::unexpected(Failure(FailureKind::NotANumber));
+  return value;
+}
+
+}  // namespace
+
+Result<float> ParseFieldValue(std::string_view text, char32_t decimalSeparator) {
+  return ParseDecimal<float>(text, decimalSeparator);
+}
+
+Result<double> ParseFieldDouble(std::string_view text, char32_t decimalSeparator) {
+  return ParseDecimal<double>(text, decimalSeparator);
+}
+
+std::string FormatResult(float value, char32_t decimalSeparator) {
+  if (std::isnan(value)) return "nan";
+  if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+  if (value == 0.0f) return "0";  // also for -0
+
+  // Like printf's %.7g: fixed notation for decimal exponents -4 to 6, trailing zeros dropped.
+  char buffer[32];
+  const auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value), std::chars_format::general, 7);
+  std::string out;
+  for (const char* p = buffer; ec == std::errc{} && p != end; ++p) {
+    if (*p == '.') {
+      AppendUtf8(out, decimalSeparator);
+    } else {
+      out.push_back(*p == 'e' ? 'E' : *p);
+    }
+  }
+  return out;
+}
+
+}  // namespace kelvaro
