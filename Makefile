@@ -1,5 +1,5 @@
 # The two commands: `make run` and `make test`. Both install what they need first.
-.PHONY: all deps build test run bench clean
+.PHONY: all deps build test run bench screenshots clean
 
 CMAKE ?= cmake
 CTEST ?= ctest
@@ -19,13 +19,17 @@ test: build
 run: deps
 	$(CMAKE) --preset release
 	$(CMAKE) --build --preset release
-	@if [ -x build/release/app/kelvaro ]; then build/release/app/kelvaro; \
-	else echo "Kelvaro's windows are not built yet: the calculation core and its tests are in place (make test)."; fi
+	build/release/app/kelvaro
 
 bench: deps
 	$(CMAKE) --preset release
 	$(CMAKE) --build --preset release
 	build/release/bench/kelvaro_bench
+
+# Every window rendered to PNG in a private X server, for the README and for checking layouts by eye.
+screenshots: build
+	XDG_RUNTIME_DIR=$$(mktemp -d) xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
+	  build/dev/app/kelvaro_screenshots docs/screenshots
 
 clean:
 	rm -rf build

@@ -1,0 +1,37 @@
+#include "window_slots.h"
+
+#include "main_window.h"
+
+namespace kelvaro::app {
+namespace {
+
+std::size_t Index(WindowKind kind) { return static_cast<std::size_t>(kind); }
+
+}  // namespace
+
+WindowSlots::WindowSlots() {
+  factories_[Index(WindowKind::Form1)] = [] { return new ui::MainWindow; };
+}
+
+ui::FormWindow* WindowSlots::window(WindowKind kind) const {
+  ui::FormWindow* w = slots_[Index(kind)];
+  // A closed window is deleted on the next turn of the event loop; until then it no longer counts as open.
+  return w && w->isVisible() ? w : nullptr;
+}
+
+ui::FormWindow* WindowSlots::show(WindowKind kind) {
+  ui::FormWindow* w = window(kind);
+  if (!w) {
+    const Factory& make = factories_[Index(kind)];
+    if (!make) return nullptr;
+    w = make();
+    connect(w, &ui::FormWindow::showWindowRequested, this, [this](WindowKind k) { show(k); });
+    slots_[Index(kind)] = w;
+  }
+  w->show();
+  w->raise();
+  w->activateWindow();
+  return w;
+}
+
+}  // namespace kelvaro::app

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# The real program in a real X server: type the worked example, press 计算, read both results, press 退出.
+source "$(dirname "$0")/x11_session.sh"
+
+start_x
+start_app "$1"
+main=$(window_named "吊车Dmax和Dmin计算")
+
+# Frame2 lies at (120, 2760) twips; the fields inside it are placed relative to it.
+frame=(120 2760)
+for field in "1080 5.5" "1440 4.4" "1800 100" "2160 30"; do
+  set -- $field
+  click_control "$main" "${frame[@]}" 1440 "$1" 855 270
+  type_text "$2"
+done
+click_control "$main" "${frame[@]}" 2760 2160 855 300   # 计算
+
+expect_eq Dmax "$(copied_result "$main" "${frame[@]}" 3840 240 855 255)" 195
+expect_eq Dmin "$(copied_result "$main" "${frame[@]}" 3840 600 855 255)" 58.5
+expect_running
+
+click_control "$main" "${frame[@]}" 4440 2160 855 300   # 退出
+wait_app_exit
+echo "ok: the program ended with its last window"

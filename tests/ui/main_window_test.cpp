@@ -1,0 +1,315 @@
+#include "main_window.h"
+#include "picture_box.h"
+#include "window_test_support.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+
+#include <memory>
+
+using kelvaro::ui::MainWindow;
+namespace t = kelvaro::test;
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<MainWindow> open() {
+    auto w = std::make_unique<MainWindow>();
+    w->setAttribute(Qt::WA_DeleteOnClose, false);  // the test owns it
+    w->show();
+    return w;
+  }
+  // The six inputs, in the order the rows below give them.
+  static QList<QLineEdit*> inputs(const MainWindow& w) { return {w.Text5, w.Text6, w.Text7, w.Text8, w.Text9, w.Text10}; }
+  static void fill(MainWindow& w, const QStringList& texts) {
+    const auto fields = inputs(w);
+    for (qsizetype i = 0; i < fields.size(); ++i) fields[i]->setText(texts[i]);
+  }
+  static QStringList texts(const MainWindow& w) {
+    QStringList out;
+    for (const QLineEdit* f : inputs(w)) out << f->text();
+    return out;
+  }
+
+private slots:
+  void initTestCase() { t::SetUpWindowTests(); }
+  void init() { t::RecordedFailures().clear(); }
+
+  void opensWithItsDesignTimeContents() {
+    auto w = open();
+    QCOMPARE(w->windowTitle(), QStringLiteral("吊车Dmax和Dmin计算"));
+    QCOMPARE(texts(*w), (QStringList{"0.9", "6", "", "", "", ""}));
+    QCOMPARE(w->Label12->text(), QStringLiteral(" "));
+    QCOMPARE(w->Label13->text(), QStringLiteral(" "));
+    QCOMPARE(w->focusWidget(), w->Picture1);
+    QCOMPARE(w->Frame2->title(), QStringLiteral("Dmax和Dmin计算"));
+    // Fixed client size, close box, no minimize or maximize button.
+    QCOMPARE(w->minimumSize(), QSize(386, 362));
+    QCOMPARE(w->maximumSize(), QSize(386, 362));
+    const Qt::WindowFlags flags = w->windowFlags();
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!w->windowIcon().pixmap(32, 32).isNull());
+    QCOMPARE(w->Picture1->pictureSize(), QSize(365, 167));
+  }
+
+  void captionsAreExact_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    const std::pair<const char*, const char*> rows[] = {
+        {"Command7", "吊车最小轮压计算"}, {"Command3", "折减系数"}, {"Label15", "Z:"},      {"Label10", "Dmax:"},
+        {"Label31", "Kn"},               {"Label11", "Dmin:"},    {"Label32", "Kn"},      {"Label25", "柱    距"},
+        {"Label2", "J:"},                {"Label26", "米"},       {"Label27", "吊车宽度"}, {"Label8", "B:"},
+        {"Label29", "米"},               {"Command2", "吊车横向水平刹车力"},               {"Label28", "大车轮距"},
+        {"Label9", "W:"},                {"Label30", "米"},       {"Command1", "关于本程序"}, {"Label1", "Pmax:"},
+        {"Label4", "Kn"},                {"Label3", "Pmin:"},     {"Label5", "Kn"},       {"Command4", "计算"},
+        {"Command5", "清空"},            {"Command6", "退出"},
+    };
+    for (const auto& [name, caption] : rows) QTest::newRow(name) << QString(name) << QString::fromUtf8(caption);
+  }
+  void captionsAreExact() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    auto w = open();
+    auto* control = w->findChild<QWidget*>(name);
+    QVERIFY(control);
+    const QString actual = control->inherits("QLabel") ? qobject_cast<QLabel*>(control)->text()
+                                                       : qobject_cast<QPushButton*>(control)->text();
+    QCOMPARE(actual, caption);
+    // Every caption is shown whole in the window's font.
+    QVERIFY2(control->fontMetrics().horizontalAdvance(actual) <= control->width(), qPrintable(name));
+  }
+
+  void controlsSitWhereTheTablePutsThem() {
+    auto w = open();
+    t::VerifyGeometry(w.get(), {
+        {"Picture1", "", {120, 120, 5535, 2535}},      {"Frame2", "", {120, 2760, 5535, 2535}},
+        {"Command7", "", {3480, 3720, 1935, 300}},     {"Command3", "Frame2", {120, 240, 975, 255}},
+        {"Label15", "Frame2", {1200, 240, 135, 255}},  {"Text5", "Frame2", {1440, 240, 855, 270}},
+        {"Label10", "Frame2", {3240, 240, 495, 255}},  {"Label12", "Frame2", {3840, 240, 855, 255}},
+        {"Label31", "Frame2", {4800, 240, 255, 255}},  {"Label11", "Frame2", {3240, 600, 495, 255}},
+        {"Label13", "Frame2", {3840, 600, 855, 255}},  {"Label32", "Frame2", {4800, 600, 255, 255}},
+        {"Label25", "Frame2", {240, 720, 855, 255}},   {"Label2", "Frame2", {1200, 720, 255, 255}},
+        {"Text6", "Frame2", {1440, 720, 855, 270}},    {"Label26", "Frame2", {2280, 720, 255, 255}},
+        {"Label27", "Frame2", {240, 1080, 855, 255}},  {"Label8", "Frame2", {1200, 1080, 255, 255}},
+        {"Text7", "Frame2", {1440, 1080, 855, 270}},   {"Label29", "Frame2", {2280, 1080, 255, 255}},
+        {"Command2", "Frame2", {3360, 1320, 1935, 300}}, {"Label28", "Frame2", {240, 1440, 735, 255}},
+        {"Label9", "Frame2", {1200, 1440, 255, 255}},  {"Text8", "Frame2", {1440, 1440, 855, 270}},
+        {"Label30", "Frame2", {2280, 1440, 255, 255}}, {"Command1", "Frame2", {3600, 1680, 1695, 300}},
+        {"Label1", "Frame2", {960, 1800, 495, 255}},   {"Text9", "Frame2", {1440, 1800, 855, 270}},
+        {"Label4", "Frame2", {2400, 1800, 255, 255}},  {"Label3", "Frame2", {960, 2160, 495, 255}},
+        {"Text10", "Frame2", {1440, 2160, 855, 270}},  {"Label5", "Frame2", {2400, 2160, 255, 255}},
+        {"Command4", "Frame2", {2760, 2160, 855, 300}}, {"Command5", "Frame2", {3600, 2160, 855, 300}},
+        {"Command6", "Frame2", {4440, 2160, 855, 300}},
+    });
+    // Command7 belongs to the window but lies over the frame, in front of it.
+    const QPoint centre = w->Command7->geometry().center();
+    QVERIFY(w->Frame2->geometry().contains(centre));
+    QCOMPARE(w->childAt(centre), w->Command7);
+  }
+
+  void tabVisitsTheControlsInTabIndexOrder() {
+    auto w = open();
+    QCOMPARE(t::TabOrder(w.get()), (QStringList{"Picture1", "Command3", "Text5", "Text6", "Text7", "Text8", "Command4",
+                                                "Command5", "Command6", "Command7", "Text9", "Text10", "Command1",
+                                                "Command2"}));
+    // Labels and the frame never take the focus.
+    for (const QLabel* label : w->findChildren<QLabel*>()) QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(w->Frame2->focusPolicy(), Qt::NoFocus);
+  }
+
+  void resultLabelsAreWhiteAndBordered() {
+    auto w = open();
+    for (const QLabel* result : {w->Label12, w->Label13}) {
+      QCOMPARE(result->palette().color(QPalette::Window), QColor(Qt::white));
+      QVERIFY(result->autoFillBackground());
+      QCOMPARE(result->frameShape(), QFrame::Box);
+      QCOMPARE(result->lineWidth(), 1);
+    }
+  }
+
+  void inputsAreNamedForScreenReaders() {
+    auto w = open();
+    QCOMPARE(w->Text5->accessibleName(), QStringLiteral("Z"));
+    QCOMPARE(w->Text6->accessibleName(), QStringLiteral("柱距 J"));
+    QCOMPARE(w->Text7->accessibleName(), QStringLiteral("吊车宽度 B"));
+    QCOMPARE(w->Text8->accessibleName(), QStringLiteral("大车轮距 W"));
+    QCOMPARE(w->Text9->accessibleName(), QStringLiteral("Pmax"));
+    QCOMPARE(w->Text10->accessibleName(), QStringLiteral("Pmin"));
+    QCOMPARE(w->Text6->accessibleDescription(), QStringLiteral("单位：米"));
+    QVERIFY(!w->Picture1->accessibleName().isEmpty());
+    // A name set on a label would hide its caption from screen readers.
+    for (const QLabel* label : w->findChildren<QLabel*>()) QVERIFY(label->accessibleName().isEmpty());
+  }
+
+  void calculate_data() {
+    QTest::addColumn<QStringList>("inputs");  // Z, J, B, W, Pmax, Pmin
+    QTest::addColumn<QString>("dmax");        // expected captions, or " " when nothing may change
+    QTest::addColumn<QString>("dmin");
+    QTest::addColumn<QString>("message");     // a part of the failure message, empty on success
+    QTest::addColumn<QString>("focus");       // the field that takes the focus on failure
+
+    QTest::newRow("worked example") << QStringList{"0.9", "6", "5.5", "4.4", "100", "30"} << "195" << "58.5" << ""
+                                    << "";
+    QTest::newRow("full-width digits") << QStringList{"０．９", "６", "５．５", "４．４", "１００", "３０"} << "195"
+                                       << "58.5" << "" << "";
+    QTest::newRow("surrounding spaces") << QStringList{" 0.9", "6 ", "5.5", "4.4", "100", "30"} << "195" << "58.5"
+                                        << "" << "";
+    QTest::newRow("wheel beyond the outer support counts 0")
+        << QStringList{"1", "6", "8", "4.4", "100", "30"} << "166.6667" << "50" << "" << "";
+    QTest::newRow("J = 0") << QStringList{"0.9", "0", "5.5", "4.4", "100", "30"} << " " << " " << "J 为 0" << "Text6";
+    QTest::newRow("J = W = 0") << QStringList{"0.9", "0", "5.5", "0", "100", "30"} << " " << " " << "J 为 0"
+                               << "Text6";
+    QTest::newRow("Pmax not a number") << QStringList{"0.9", "6", "5.5", "4.4", "abc", "30"} << " " << " "
+                                       << "Pmax 的内容“abc”不是一个数" << "Text9";
+    QTest::newRow("first failure in read order") << QStringList{"x", "6", "5.5", "4.4", "100", "y"} << " " << " "
+                                                 << "Pmin 的内容“y”" << "Text10";
+    QTest::newRow("comma under a point locale") << QStringList{"0.9", "6", "5,5", "4.4", "100", "30"} << " " << " "
+                                                << "B 的内容“5,5”" << "Text7";
+    QTest::newRow("spaces only are not empty") << QStringList{"0.9", "6", "  ", "4.4", "100", "30"} << " " << " "
+                                               << "B 的内容“  ”不是一个数" << "Text7";
+    QTest::newRow("input beyond the single range") << QStringList{"0.9", "6", "5.5", "4.4", "1e39", "30"} << " "
+                                                   << " " << "Pmax 的数值太大" << "Text9";
+    QTest::newRow("result beyond the single range") << QStringList{"0.9", "6", "5.5", "4.4", "3e38", "30"} << " "
+                                                    << " " << "计算中出现的数值太大" << "";
+    QTest::newRow("long pasted text is quoted short")
+        << QStringList{"0.9", "6", "5.5", "4.4", QString(30000, 'x'), "30"} << " " << " "
+        << "Pmax 的内容“xxxxxxxxxxxxxxxxxxxxxxxx…”" << "Text9";
+  }
+  void calculate() {
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, dmax);
+    QFETCH(QString, dmin);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+    auto w = open();
+    fill(*w, inputs);
+    QTest::mouseClick(w->Command4, Qt::LeftButton);
+    QCOMPARE(w->Label12->text(), dmax);
+    QCOMPARE(w->Label13->text(), dmin);
+    QCOMPARE(texts(*w), inputs);  // a calculation never changes what was typed
+    if (message.isEmpty()) {
+      QVERIFY(t::RecordedFailures().isEmpty());
+    } else {
+      QCOMPARE(t::RecordedFailures().size(), 1);
+      QVERIFY2(t::RecordedFailures().front().contains(message), qPrintable(t::RecordedFailures().front()));
+    }
+    if (!focus.isEmpty()) {
+      QCOMPARE(w->focusWidget()->objectName(), focus);
+      QCOMPARE(qobject_cast<QLineEdit*>(w->focusWidget())->selectedText(), w->findChild<QLineEdit*>(focus)->text());
+    }
+  }
+
+  void failureLeavesEarlierResultsAlone() {
+    auto w = open();
+    fill(*w, {"0.9", "6", "5.5", "4.4", "100", "30"});
+    w->calculate();
+    w->Text6->setText("0");
+    w->calculate();
+    QCOMPARE(w->Label12->text(), QStringLiteral("195"));
+    QCOMPARE(w->Label13->text(), QStringLiteral("58.5"));
+  }
+
+  void emptyFieldsTakeTheFocus_data() {
+    QTest::addColumn<QStringList>("inputs");  // Z, J, B, W, Pmax, Pmin
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("all empty: last in check order") << QStringList{"", "", "", "", "", ""} << "Text10"
+                                                    << "Pmax 是空的";
+    QTest::newRow("one empty") << QStringList{"0.9", "6", "", "4.4", "100", "30"} << "Text7" << "B 是空的";
+    QTest::newRow("two empty: the later keeps it") << QStringList{"", "6", "5.5", "", "100", "30"} << "Text8"
+                                                   << "Z 是空的";
+  }
+  void emptyFieldsTakeTheFocus() {
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, focus);
+    QFETCH(QString, message);
+    auto w = open();
+    fill(*w, inputs);
+    w->calculate();
+    QCOMPARE(w->focusWidget()->objectName(), focus);
+    QCOMPARE(w->Label12->text(), QStringLiteral(" "));
+    QCOMPARE(t::RecordedFailures().size(), 1);
+    QVERIFY2(t::RecordedFailures().front().contains(message), qPrintable(t::RecordedFailures().front()));
+  }
+
+  void clearEmptiesEveryInputAndKeepsResults() {
+    auto w = open();
+    fill(*w, {"0.9", "6", "5.5", "4.4", "100", "30"});
+    w->calculate();
+    QTest::mouseClick(w->Command5, Qt::LeftButton);
+    QCOMPARE(texts(*w), (QStringList{"", "", "", "", "", ""}));
+    QCOMPARE(w->Label12->text(), QStringLiteral("195"));
+    QCOMPARE(w->Label13->text(), QStringLiteral("58.5"));
+    // Clear then Calculate is Calculate with every field empty.
+    w->calculate();
+    QCOMPARE(w->focusWidget(), w->Text10);
+    QCOMPARE(w->Label12->text(), QStringLiteral("195"));
+  }
+
+  void enterInAFieldCalculates() {
+    auto w = open();
+    fill(*w, {"0.9", "6", "5.5", "4.4", "100", "30"});
+    QTest::keyClick(w->Text10, Qt::Key_Return);
+    QCOMPARE(w->Label12->text(), QStringLiteral("195"));
+  }
+
+  void resultsExplainHowTheyWereReached() {
+    auto w = open();
+    fill(*w, {"0.9", "6", "5.5", "4.4", "100", "30"});
+    w->calculate();
+    const QString dmax = w->Label12->toolTip();
+    for (const char* part : {"Y1 = 0.2666667", "Y2 = 1", "Y3 = 0.8166667", "Y4 = 0.08333334", "SumY = 2.166667",
+                             "Z = 0.9", "Pmax = 100"}) {
+      QVERIFY2(dmax.contains(QString::fromUtf8(part)), qPrintable(dmax));
+    }
+    QVERIFY(w->Label13->toolTip().contains(QStringLiteral("Pmin = 30")));
+  }
+
+  void resultCopiesWithoutTakingTheFocus() {
+    auto w = open();
+    fill(*w, {"0.9", "6", "5.5", "4.4", "100", "30"});
+    w->calculate();
+    QWidget* focused = w->focusWidget();
+    QCOMPARE(w->Label13->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QCOMPARE(w->Label13->actions().size(), 1);
+    w->Label13->actions().front()->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("58.5"));
+    QCOMPARE(w->focusWidget(), focused);
+  }
+
+  void failureIsShownInAWindowModalMessage() {
+    kelvaro::ui::CalculatorWindow::setFailureReporter(nullptr);
+    auto w = open();
+    fill(*w, {"0.9", "0", "5.5", "4.4", "100", "30"});
+    w->calculate();
+    auto* box = w->findChild<QMessageBox*>();
+    QVERIFY(box);
+    QVERIFY(box->isVisible());
+    QCOMPARE(box->windowModality(), Qt::WindowModal);
+    QCOMPARE(box->textFormat(), Qt::PlainText);
+    QVERIFY(box->text().contains(QStringLiteral("J 为 0")));
+    // A second failure reuses the open message.
+    w->calculate();
+    QCOMPARE(w->findChildren<QMessageBox*>().size(), 1);
+    box->close();
+    kelvaro::test::SetUpWindowTests();
+  }
+
+  void exitClosesAndDestroysTheWindow() {
+    QPointer<MainWindow> w = new MainWindow;
+    w->show();
+    QTest::mouseClick(w->Command6, Qt::LeftButton);
+    QVERIFY(!w->isVisible());
+    QTRY_VERIFY(w.isNull());
+  }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

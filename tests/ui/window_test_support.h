@@ -1,0 +1,96 @@
+// Shared by the window tests: the program's look, failure messages recorded instead of shown, and the
+// helpers that read a window the way its design table is written.
+#pragma once
+
+#include "calculator_window.h"
+#include "form_builder.h"
+#include "look.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QStringList>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+#include <vector>
+
+namespace kelvaro::test {
+
+/// Call from initTestCase(): the same font and style as the program, and a recorder for failure messages.
+inline QStringList& RecordedFailures() {
+  static QStringList messages;
+  return messages;
+}
+
+// The offscreen platform cannot raise windows or pass on size hints, and says so; nothing else may warn.
+inline QtMessageHandler& QtTestHandler() {
+  static QtMessageHandler handler = nullptr;
+  return handler;
+}
+inline void IgnoreOffscreenLimits(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.startsWith(QLatin1String("This plugin does not support"))) return;
+  QtTestHandler()(type, context, message);
+}
+
+inline void SetUpWindowTests() {
+  if (!QtTestHandler()) QtTestHandler() = qInstallMessageHandler(IgnoreOffscreenLimits);
+  ui::ApplyLook(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+  ui::CalculatorWindow::setFailureReporter(
+      [](QWidget*, const QString& message) { RecordedFailures().append(message); });
+}
+
+/// One control of a design table: its container ("" for the window) and its rectangle in twips.
+struct ControlRow {
+  const char* name;
+  const char* container;
+  ui::Twips at;
+};
+
+/// Every control sits where the table puts it. A caption label may be wider than the table says (it grows
+/// to show its whole caption), never narrower.
+inline void VerifyGeometry(const QWidget* window, const std::vector<ControlRow>& table) {
+  for (const ControlRow& row : table) {
+    const auto* control = window->findChild<const QWidget*>(QString::fromLatin1(row.name));
+    QVERIFY2(control, row.name);
+    const QString container = control->parentWidget() == window ? QString() : control->parentWidget()->objectName();
+    QCOMPARE(container, QString::fromLatin1(row.container));
+    const QRect want = ui::ToPixels(row.at);
+    QVERIFY2(control->pos() == want.topLeft(), row.name);
+    QVERIFY2(control->height() == want.height(), row.name);
+    if (control->inherits("QLabel")) {
+      QVERIFY2(control->width() >= want.width(), row.name);
+    } else {
+      QVERIFY2(control->width() == want.width(), row.name);
+    }
+  }
+}
+
+/// Runs the event loop as the program does, with a script started from inside it; true when the program
+/// ended by itself (the last window closed) before the timeout.
+inline bool RunsUntilTheProgramEnds(const std::function<void()>& script, int timeoutMs = 10000) {
+  bool timedOut = false;
+  QTimer::singleShot(0, qApp, script);
+  QTimer::singleShot(timeoutMs, qApp, [&timedOut] {
+    timedOut = true;
+    QCoreApplication::quit();
+  });
+  QApplication::exec();
+  return !timedOut;
+}
+
+/// The object names of the controls that Tab visits, starting at the window's first focus.
+inline QStringList TabOrder(QWidget* window) {
+  QStringList names;
+  QWidget* first = window->focusWidget();
+  if (!first) return names;
+  QWidget* w = first;
+  do {
+    if (w->focusPolicy() & Qt::TabFocus && w->isVisibleTo(window) && w->isEnabled()) names << w->objectName();
+    w = w->nextInFocusChain();
+  } while (w != first && names.size() < 100);
+  return names;
+}
+
+}  // namespace kelvaro::test

@@ -1,0 +1,51 @@
+// Builds a window's controls from rows of its design table: name, container, twips rectangle, text, TabIndex.
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+#include <utility>
+#include <vector>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace kelvaro::ui {
+
+class PictureBox;
+
+/// A rectangle in twips (1/1440 inch), relative to its container.
+struct Twips {
+  int left, top, width, height;
+};
+
+/// 15 twips make one pixel at 96 dpi; Qt's own scaling takes it from there on high-DPI screens.
+constexpr int TwipsToPixels(int twips) { return (twips + 7) / 15; }
+QRect ToPixels(const Twips& r);
+
+class FormBuilder {
+public:
+  explicit FormBuilder(QWidget* window) : window_(window) {}
+
+  QLabel* label(const char* name, QWidget* in, const Twips& at, const QString& caption, int tabIndex);
+  /// White, bordered, initially a single space; a context menu copies its text.
+  QLabel* resultLabel(const char* name, QWidget* in, const Twips& at, int tabIndex);
+  QLineEdit* textBox(const char* name, QWidget* in, const Twips& at, const QString& text, int tabIndex);
+  QPushButton* button(const char* name, QWidget* in, const Twips& at, const QString& caption, int tabIndex);
+  QGroupBox* frame(const char* name, QWidget* in, const Twips& at, const QString& caption, int tabIndex);
+  PictureBox* picture(const char* name, QWidget* in, const Twips& at, const QString& svgResource, int tabIndex);
+
+  /// Chains the focusable controls in ascending TabIndex and gives the focus to the first of them.
+  void applyTabOrder();
+
+private:
+  template <class W> W* place(W* control, const char* name, const Twips& at, int tabIndex);
+
+  QWidget* window_;
+  std::vector<std::pair<int, QWidget*>> controls_;
+};
+
+}  // namespace kelvaro::ui

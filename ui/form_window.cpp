@@ -1,0 +1,24 @@
+#include "form_window.h"
+
+#include "form_builder.h"
+
+#include <QIcon>
+#include <QPushButton>
+
+namespace kelvaro::ui {
+
+FormWindow::FormWindow(const QString& caption, int clientWidthTwips, int clientHeightTwips,
+                       const QString& iconResource)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(caption);
+  setWindowIcon(QIcon(iconResource));
+  setFixedSize(TwipsToPixels(clientWidthTwips), TwipsToPixels(clientHeightTwips));
+}
+
+void FormWindow::opens(QPushButton* button, WindowKind kind) {
+  connect(button, &QPushButton::clicked, this, [this, kind] { emit showWindowRequested(kind); });
+}
+
+}  // namespace kelvaro::ui
