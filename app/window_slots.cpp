@@ -1,6 +1,8 @@
 #include "window_slots.h"
 
+#include "horizontal_load_window.h"
 #include "main_window.h"
+#include "min_wheel_window.h"
 
 namespace kelvaro::app {
 namespace {
@@ -11,6 +13,8 @@ std::size_t Index(WindowKind kind) { return static_cast<std::size_t>(kind); }
 
 WindowSlots::WindowSlots() {
   factories_[Index(WindowKind::Form1)] = [] { return new ui::MainWindow; };
+  factories_[Index(WindowKind::Form3)] = [] { return new ui::MinWheelWindow; };
+  factories_[Index(WindowKind::Form5)] = [] { return new ui::HorizontalLoadWindow; };
 }
 
 ui::FormWindow* WindowSlots::window(WindowKind kind) const {

@@ -21,6 +21,11 @@ QString Quoted(const QString& text) {
   return text.size() <= Longest ? text : text.left(Longest) + QStringLiteral("…");
 }
 
+// "G1：" names the field G1.
+QString Symbol(const QLabel* symbolLabel) {
+  return symbolLabel->text().remove(QRegularExpression(QStringLiteral("[:：\\s]")));
+}
+
 }  // namespace
 
 char32_t SystemDecimalSeparator() {
@@ -48,14 +53,20 @@ void CalculatorWindow::declareInputs(const std::vector<Input>& inputs, std::vect
   checkOrder_ = std::move(checkOrder);
   clearList_ = std::move(clearList);
   for (const Input& input : inputs_) {
-    // Captions are spaced out for alignment ("柱    距"); a screen reader should say "柱距 J".
-    QString name = input.caption ? input.caption->text().remove(QRegularExpression(QStringLiteral("\\s"))) : "";
-    if (!name.isEmpty()) name += ' ';
-    input.field->setAccessibleName(name + symbolOf(input.field));
-    if (input.unit) input.field->setAccessibleDescription(QStringLiteral("单位：") + input.unit->text());
-    input.symbol->setBuddy(input.field);
+    name(input);
     connect(input.field, &QLineEdit::returnPressed, this, &CalculatorWindow::calculate);
   }
+}
+
+void CalculatorWindow::declareResultBox(const Input& result) { name(result); }
+
+void CalculatorWindow::name(const Input& input) {
+  // Captions are spaced out for alignment ("柱    距"); a screen reader should say "柱距 J".
+  QString caption = input.caption ? input.caption->text().remove(QRegularExpression(QStringLiteral("\\s"))) : "";
+  if (!caption.isEmpty()) caption += ' ';
+  input.field->setAccessibleName(caption + Symbol(input.symbol));
+  if (input.unit) input.field->setAccessibleDescription(QStringLiteral("单位：") + input.unit->text());
+  input.symbol->setBuddy(input.field);
 }
 
 void CalculatorWindow::declareButtons(QPushButton* calculateButton, QPushButton* clearButton,
@@ -102,9 +113,9 @@ void CalculatorWindow::clear() {
 
 QString CalculatorWindow::symbolOf(const QLineEdit* field) const {
   for (const Input& input : inputs_) {
-    if (input.field == field) return input.symbol->text().remove(QRegularExpression(QStringLiteral("[:：\\s]")));
+    if (input.field == field) return Symbol(input.symbol);
   }
-  return field->objectName();
+  return field->accessibleName();
 }
 
 QString CalculatorWindow::messageFor(const CalculationFailure& failure) const {

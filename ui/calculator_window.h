@@ -81,6 +81,8 @@ protected:
   };
   void declareInputs(const std::vector<Input>& inputs, std::vector<QLineEdit*> checkOrder,
                      std::vector<QLineEdit*> clearList);
+  /// A result shown in an editable box is named for screen readers like an input.
+  void declareResultBox(const Input& result);
   void declareButtons(QPushButton* calculateButton, QPushButton* clearButton, QPushButton* exitButton);
 
   /// Reads the fields in read order and makes the core's call.
@@ -91,6 +93,7 @@ protected:
 
 private:
   QString symbolOf(const QLineEdit* field) const;
+  void name(const Input& input);
   QString messageFor(const CalculationFailure& failure) const;
   void report(const QString& message);
 

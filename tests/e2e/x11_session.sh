@@ -66,11 +66,28 @@ type_text() {
 
 # The text of a result field, copied by its context menu into the clipboard.
 copied_result() {
-  printf '' | xclip -selection clipboard -i
+  printf '' | xclip -selection clipboard -i >/dev/null 2>&1  # detached: it serves the selection until replaced
   click_control "$@" 3
   xdotool key Down Return
   sleep 0.3
   xclip -selection clipboard -o 2>/dev/null || true
+}
+
+# The whole text of an input box, selected and copied with the keyboard.
+copied_text() {
+  printf '' | xclip -selection clipboard -i >/dev/null 2>&1  # detached: it serves the selection until replaced
+  click_control "$@"
+  xdotool key ctrl+a ctrl+c
+  sleep 0.3
+  xclip -selection clipboard -o 2>/dev/null || true
+}
+
+expect_gone() {
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || { echo "ok: \"$1\" closed"; return 0; }
+    sleep 0.1
+  done
+  fail "\"$1\" is still open"
 }
 
 expect_eq() {

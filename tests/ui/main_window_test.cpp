@@ -18,23 +18,11 @@ namespace t = kelvaro::test;
 class MainWindowTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<MainWindow> open() {
-    auto w = std::make_unique<MainWindow>();
-    w->setAttribute(Qt::WA_DeleteOnClose, false);  // the test owns it
-    w->show();
-    return w;
-  }
+  static std::unique_ptr<MainWindow> open() { return t::Open<MainWindow>(); }
   // The six inputs, in the order the rows below give them.
   static QList<QLineEdit*> inputs(const MainWindow& w) { return {w.Text5, w.Text6, w.Text7, w.Text8, w.Text9, w.Text10}; }
-  static void fill(MainWindow& w, const QStringList& texts) {
-    const auto fields = inputs(w);
-    for (qsizetype i = 0; i < fields.size(); ++i) fields[i]->setText(texts[i]);
-  }
-  static QStringList texts(const MainWindow& w) {
-    QStringList out;
-    for (const QLineEdit* f : inputs(w)) out << f->text();
-    return out;
-  }
+  static void fill(MainWindow& w, const QStringList& texts) { t::Fill(inputs(w), texts); }
+  static QStringList texts(const MainWindow& w) { return t::Texts(inputs(w)); }
 
 private slots:
   void initTestCase() { t::SetUpWindowTests(); }
@@ -59,31 +47,17 @@ private slots:
     QCOMPARE(w->Picture1->pictureSize(), QSize(365, 167));
   }
 
-  void captionsAreExact_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    const std::pair<const char*, const char*> rows[] = {
-        {"Command7", "吊车最小轮压计算"}, {"Command3", "折减系数"}, {"Label15", "Z:"},      {"Label10", "Dmax:"},
-        {"Label31", "Kn"},               {"Label11", "Dmin:"},    {"Label32", "Kn"},      {"Label25", "柱    距"},
-        {"Label2", "J:"},                {"Label26", "米"},       {"Label27", "吊车宽度"}, {"Label8", "B:"},
-        {"Label29", "米"},               {"Command2", "吊车横向水平刹车力"},               {"Label28", "大车轮距"},
-        {"Label9", "W:"},                {"Label30", "米"},       {"Command1", "关于本程序"}, {"Label1", "Pmax:"},
-        {"Label4", "Kn"},                {"Label3", "Pmin:"},     {"Label5", "Kn"},       {"Command4", "计算"},
-        {"Command5", "清空"},            {"Command6", "退出"},
-    };
-    for (const auto& [name, caption] : rows) QTest::newRow(name) << QString(name) << QString::fromUtf8(caption);
-  }
   void captionsAreExact() {
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
     auto w = open();
-    auto* control = w->findChild<QWidget*>(name);
-    QVERIFY(control);
-    const QString actual = control->inherits("QLabel") ? qobject_cast<QLabel*>(control)->text()
-                                                       : qobject_cast<QPushButton*>(control)->text();
-    QCOMPARE(actual, caption);
-    // Every caption is shown whole in the window's font.
-    QVERIFY2(control->fontMetrics().horizontalAdvance(actual) <= control->width(), qPrintable(name));
+    t::VerifyCaptions({
+        {w->Command7, "吊车最小轮压计算"}, {w->Command3, "折减系数"}, {w->Label15, "Z:"},       {w->Label10, "Dmax:"},
+        {w->Label31, "Kn"},               {w->Label11, "Dmin:"},    {w->Label32, "Kn"},      {w->Label25, "柱    距"},
+        {w->Label2, "J:"},                {w->Label26, "米"},       {w->Label27, "吊车宽度"}, {w->Label8, "B:"},
+        {w->Label29, "米"},               {w->Command2, "吊车横向水平刹车力"},                {w->Label28, "大车轮距"},
+        {w->Label9, "W:"},                {w->Label30, "米"},       {w->Command1, "关于本程序"}, {w->Label1, "Pmax:"},
+        {w->Label4, "Kn"},                {w->Label3, "Pmin:"},     {w->Label5, "Kn"},       {w->Command4, "计算"},
+        {w->Command5, "清空"},            {w->Command6, "退出"},
+    });
   }
 
   void controlsSitWhereTheTablePutsThem() {

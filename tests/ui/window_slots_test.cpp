@@ -1,4 +1,6 @@
+#include "horizontal_load_window.h"
 #include "main_window.h"
+#include "min_wheel_window.h"
 #include "window_test_support.h"
 #include "window_slots.h"
 
@@ -57,6 +59,46 @@ private slots:
     QCOMPARE(w->parentWidget(), nullptr);
     QCOMPARE(w->windowModality(), Qt::NonModal);
     closeAndDestroy(w);
+  }
+
+  void buttonsOpenOneWindowOfEachKind_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<WindowKind>("kind");
+    QTest::newRow("吊车最小轮压计算") << "Command7" << WindowKind::Form3;
+    QTest::newRow("吊车横向水平刹车力") << "Command2" << WindowKind::Form5;
+  }
+  void buttonsOpenOneWindowOfEachKind() {
+    QFETCH(QString, button);
+    QFETCH(WindowKind, kind);
+    WindowSlots slotsUnderTest;
+    QWidget* main = slotsUnderTest.show(WindowKind::Form1);
+    auto* b = main->findChild<QPushButton*>(button);
+    b->click();
+    QWidget* opened = slotsUnderTest.window(kind);
+    QVERIFY(opened && opened->isVisible());
+    QVERIFY(opened->isWindow() && !opened->parentWidget());
+    b->click();
+    QCOMPARE(slotsUnderTest.window(kind), opened);
+    QCOMPARE(QApplication::topLevelWidgets().count(opened), 1);
+    closeAndDestroy(opened);
+    closeAndDestroy(main);
+  }
+
+  void closingTheMainWindowLeavesTheOthersRunning() {
+    QApplication::setQuitOnLastWindowClosed(true);
+    WindowSlots slotsUnderTest;
+    auto* main = qobject_cast<MainWindow*>(slotsUnderTest.show(WindowKind::Form1));
+    bool stillRunning = false;
+    QVERIFY(t::RunsUntilTheProgramEnds([&] {
+      main->Command7->click();
+      main->Command6->click();
+      QTimer::singleShot(200, qApp, [&] {
+        auto* form3 = qobject_cast<kelvaro::ui::MinWheelWindow*>(slotsUnderTest.window(WindowKind::Form3));
+        stillRunning = form3 && !slotsUnderTest.window(WindowKind::Form1);
+        if (form3) form3->Command3->click();
+      });
+    }));
+    QVERIFY(stillRunning);
   }
 
   void theProgramEndsWhenTheLastWindowCloses() {

@@ -6,13 +6,16 @@
 #include "form_builder.h"
 #include "look.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 #include <vector>
 
@@ -39,6 +42,35 @@ inline void SetUpWindowTests() {
   ui::ApplyLook(*qobject_cast<QApplication*>(QCoreApplication::instance()));
   ui::CalculatorWindow::setFailureReporter(
       [](QWidget*, const QString& message) { RecordedFailures().append(message); });
+}
+
+/// A window owned by the test (not destroyed by closing), shown as the slots would show it.
+template <class Window> std::unique_ptr<Window> Open() {
+  auto w = std::make_unique<Window>();
+  w->setAttribute(Qt::WA_DeleteOnClose, false);
+  w->show();
+  return w;
+}
+
+inline QStringList Texts(const QList<QLineEdit*>& fields) {
+  QStringList out;
+  for (const QLineEdit* f : fields) out << f->text();
+  return out;
+}
+
+inline void Fill(const QList<QLineEdit*>& fields, const QStringList& texts) {
+  for (qsizetype i = 0; i < texts.size(); ++i) fields[i]->setText(texts[i]);
+}
+
+/// Each control shows exactly its caption, and shows it whole in the window's font.
+inline void VerifyCaptions(const std::vector<std::pair<QWidget*, const char*>>& rows) {
+  for (const auto& [control, caption] : rows) {
+    QString text;
+    if (auto* label = qobject_cast<QLabel*>(control)) text = label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) text = button->text();
+    QCOMPARE(text, QString::fromUtf8(caption));
+    QVERIFY2(control->fontMetrics().horizontalAdvance(text) <= control->width(), caption);
+  }
 }
 
 /// One control of a design table: its container ("" for the window) and its rectangle in twips.
