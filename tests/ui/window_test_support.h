@@ -6,7 +6,9 @@
 #include "form_builder.h"
 #include "look.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
 #include <QTest>
@@ -91,6 +93,19 @@ inline QStringList TabOrder(QWidget* window) {
     w = w->nextInFocusChain();
   } while (w != first && names.size() < 100);
   return names;
+}
+
+/// The caption a control shows: a label's text or a button's.
+inline QString CaptionOf(const QWidget* control) {
+  if (const auto* label = qobject_cast<const QLabel*>(control)) return label->text();
+  if (const auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
+  return {};
+}
+
+/// The whole caption is drawn in the control's font, and inside the window's client area.
+inline bool CaptionFits(const QWidget* window, const QWidget* control) {
+  const int advance = control->fontMetrics().horizontalAdvance(CaptionOf(control));
+  return advance <= control->width() && control->mapTo(window, QPoint(advance, 0)).x() <= window->width();
 }
 
 }  // namespace kelvaro::test
