@@ -1,5 +1,5 @@
 # The two commands: `make run` and `make test`. Both install what they need first.
-.PHONY: all deps build test run bench screenshots clean
+.PHONY: all deps build test run bench screenshots package clean
 
 CMAKE ?= cmake
 CTEST ?= ctest
@@ -25,6 +25,12 @@ bench: deps
 	$(CMAKE) --preset release
 	$(CMAKE) --build --preset release
 	build/release/bench/kelvaro_bench
+
+# A .deb of the release build, for `apt-get install ./build/release/kelvaro_*.deb`.
+package: deps
+	$(CMAKE) --preset release
+	$(CMAKE) --build --preset release
+	cpack --preset release
 
 # Every window rendered to PNG in a private X server, for the README and for checking layouts by eye.
 screenshots: build

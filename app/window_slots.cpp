@@ -1,5 +1,8 @@
 #include "window_slots.h"
 
+#include "about_window.h"
+#include "alpha_coefficient_window.h"
+#include "coefficient_table_window.h"
 #include "horizontal_load_window.h"
 #include "main_window.h"
 #include "min_wheel_window.h"
@@ -13,8 +16,11 @@ std::size_t Index(WindowKind kind) { return static_cast<std::size_t>(kind); }
 
 WindowSlots::WindowSlots() {
   factories_[Index(WindowKind::Form1)] = [] { return new ui::MainWindow; };
+  factories_[Index(WindowKind::Form2)] = [] { return new ui::CoefficientTableWindow; };
   factories_[Index(WindowKind::Form3)] = [] { return new ui::MinWheelWindow; };
+  factories_[Index(WindowKind::Form4)] = [] { return new ui::AboutWindow; };
   factories_[Index(WindowKind::Form5)] = [] { return new ui::HorizontalLoadWindow; };
+  factories_[Index(WindowKind::Form6)] = [] { return new ui::AlphaCoefficientWindow; };
 }
 
 ui::FormWindow* WindowSlots::window(WindowKind kind) const {

@@ -22,7 +22,7 @@ expect_eq Pmin "$(copied_text "$form3" "${f[@]}" 1800 2160 855 270)" 47.15
 click_control "$form3" "${f[@]}" 1560 2520 735 300  # 清空
 expect_eq "N after 清空" "$(copied_text "$form3" "${f[@]}" 1800 1560 855 270)" ""
 click_control "$form3" "${f[@]}" 2280 2520 735 300  # 退出
-expect_gone "吊车最小轮压计算"
+expect_window_gone "吊车最小轮压计算"
 
 # Transverse horizontal loads: Frame2 at (120, 120) twips; Enter in a field calculates.
 click_control "$main" "${main_frame[@]}" 3360 1320 1935 300   # 吊车横向水平刹车力
@@ -41,7 +41,7 @@ click_control "$form5" "${f[@]}" 4800 2040 855 300  # 清空
 expect_eq "J after 清空" "$(copied_text "$form5" "${f[@]}" 1680 1320 855 270)" ""
 expect_eq "H after 清空" "$(copied_result "$form5" "${f[@]}" 5400 1440 855 255)" 15.8922
 click_control "$form5" "${f[@]}" 5640 2040 855 300  # 退出
-expect_gone "吊车横向水平刹车力"
+expect_window_gone "吊车横向水平刹车力"
 
 expect_running
 click_control "$main" "${main_frame[@]}" 4440 2160 855 300   # 退出

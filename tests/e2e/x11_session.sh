@@ -82,14 +82,6 @@ copied_text() {
   xclip -selection clipboard -o 2>/dev/null || true
 }
 
-expect_gone() {
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || { echo "ok: \"$1\" closed"; return 0; }
-    sleep 0.1
-  done
-  fail "\"$1\" is still open"
-}
-
 expect_eq() {
   [[ "$2" == "$3" ]] || fail "$1: got \"$2\", want \"$3\""
   echo "ok: $1 = $3"
@@ -105,4 +97,24 @@ wait_app_exit() {
 
 expect_running() {
   kill -0 "$APP_PID" 2>/dev/null || fail "the program ended early: $(cat "$E2E_TMP/app.log")"
+}
+
+# The number of windows with exactly this caption that are shown.
+count_windows() {
+  xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l
+}
+
+# Waits until no window with this caption exists any more, shown or hidden: a closed window is destroyed.
+expect_window_gone() {
+  for _ in $(seq 50); do
+    xdotool search --name "^$1\$" >/dev/null 2>&1 || { echo "ok: \"$1\" is gone"; return 0; }
+    sleep 0.1
+  done
+  fail "the window \"$1\" is still there"
+}
+
+# close_box <tool> <window>: what a window manager's close box does, a WM_DELETE_WINDOW message.
+close_box() {
+  "$1" "$2" || fail "could not send WM_DELETE_WINDOW to $2"
+  sleep 0.2
 }

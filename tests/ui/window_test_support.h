@@ -62,12 +62,17 @@ inline void Fill(const QList<QLineEdit*>& fields, const QStringList& texts) {
   for (qsizetype i = 0; i < texts.size(); ++i) fields[i]->setText(texts[i]);
 }
 
+/// The caption a control shows: a label's text or a button's.
+inline QString CaptionOf(const QWidget* control) {
+  if (const auto* label = qobject_cast<const QLabel*>(control)) return label->text();
+  if (const auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
+  return {};
+}
+
 /// Each control shows exactly its caption, and shows it whole in the window's font.
 inline void VerifyCaptions(const std::vector<std::pair<QWidget*, const char*>>& rows) {
   for (const auto& [control, caption] : rows) {
-    QString text;
-    if (auto* label = qobject_cast<QLabel*>(control)) text = label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(control)) text = button->text();
+    const QString text = CaptionOf(control);
     QCOMPARE(text, QString::fromUtf8(caption));
     QVERIFY2(control->fontMetrics().horizontalAdvance(text) <= control->width(), caption);
   }
@@ -123,6 +128,12 @@ inline QStringList TabOrder(QWidget* window) {
     w = w->nextInFocusChain();
   } while (w != first && names.size() < 100);
   return names;
+}
+
+/// The whole caption is drawn in the control's font, and inside the window's client area.
+inline bool CaptionFits(const QWidget* window, const QWidget* control) {
+  const int advance = control->fontMetrics().horizontalAdvance(CaptionOf(control));
+  return advance <= control->width() && control->mapTo(window, QPoint(advance, 0)).x() <= window->width();
 }
 
 }  // namespace kelvaro::test

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# `cmake --install` into a scratch prefix: the program, its desktop entry and its icon land where desktops
+# look for them, and the entry names exactly the command and icon that are installed.
+# Usage: install_layout.sh <build-dir> <main-window-icon>
+set -euo pipefail
+
+build=$1 icon=$2
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+[[ -x $prefix/bin/kelvaro ]] || fail "bin/kelvaro is missing or not executable"
+entry=$prefix/share/applications/kelvaro.desktop
+[[ -f $entry ]] || fail "share/applications/kelvaro.desktop is missing"
+installed_icon=$prefix/share/icons/hicolor/scalable/apps/kelvaro.svg
+cmp -s "$installed_icon" "$icon" || fail "the program icon is not the main window's icon"
+
+out=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate: $out"
+[[ -z $out ]] || fail "desktop-file-validate: $out"
+
+key() { sed -n "s/^$1=//p" "$entry"; }
+[[ $(key Exec) == kelvaro ]] || fail "Exec is \"$(key Exec)\", not the installed command"
+[[ $(key Icon) == kelvaro ]] || fail "Icon is \"$(key Icon)\", not the installed icon's name"
+[[ -n $(key 'Name\[zh_CN\]') && -n $(key 'Comment\[zh_CN\]') ]] || fail "no Chinese name or comment"
+[[ -n $(key Name) ]] || fail "no fallback name"
+echo "ok: bin/kelvaro, kelvaro.desktop and kelvaro.svg installed and consistent"
