@@ -1,5 +1,5 @@
 # The two commands: `make run` and `make test`. Both install what they need first.
-.PHONY: all deps build test run bench screenshots package clean
+.PHONY: all deps build test fuzz run bench screenshots package clean
 
 CMAKE ?= cmake
 CTEST ?= ctest
@@ -13,8 +13,17 @@ build: deps
 	$(CMAKE) --preset dev
 	$(CMAKE) --build --preset dev
 
+# Every test, then all of them again under AddressSanitizer + UndefinedBehaviorSanitizer, then a short fuzz run.
 test: build
 	$(CTEST) --preset dev
+	$(CMAKE) --preset asan
+	$(CMAKE) --build --preset asan
+	$(CTEST) --preset asan
+	scripts/fuzz 30
+
+# Each fuzz target for three minutes.
+fuzz: deps
+	scripts/fuzz 180
 
 run: deps
 	$(CMAKE) --preset release

@@ -12,12 +12,19 @@ endfunction()
 
 # kelvaro_add_qtest(<name> SOURCES <files...> LIBS <targets...>)
 # A Qt Test executable for windows, run on the offscreen platform so it needs no display.
+# With ENVIRONMENT, the test runs with those variables set as well (a locale, say).
+set(KELVARO_QTEST_ENV "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/runtime")
 function(kelvaro_add_qtest name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENVIRONMENT" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test)
-  add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/runtime"
+  kelvaro_add_qtest_run(${name} ${name} ${ARG_ENVIRONMENT})
+endfunction()
+
+# kelvaro_add_qtest_run(<test name> <executable> [VAR=value...]): one more run of a Qt Test executable.
+function(kelvaro_add_qtest_run test executable)
+  add_test(NAME ${test} COMMAND ${executable})
+  set_tests_properties(${test} PROPERTIES
+    ENVIRONMENT "${KELVARO_QTEST_ENV};${ARGN}"
     FAIL_REGULAR_EXPRESSION "QWARN|Warning:")
 endfunction()

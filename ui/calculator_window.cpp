@@ -52,8 +52,11 @@ void CalculatorWindow::declareInputs(const std::vector<Input>& inputs, std::vect
   inputs_ = inputs;
   checkOrder_ = std::move(checkOrder);
   clearList_ = std::move(clearList);
+  const QString separator = QString::fromUcs4(&separator_, 1);
   for (const Input& input : inputs_) {
     name(input);
+    // Default texts ("0.9") are written with a point; in a locale that writes "0,9" they must read as numbers.
+    input.field->setText(input.field->text().replace(QLatin1Char('.'), separator));
     connect(input.field, &QLineEdit::returnPressed, this, &CalculatorWindow::calculate);
   }
 }

@@ -89,7 +89,7 @@ expect_eq() {
 
 wait_app_exit() {
   for _ in $(seq 100); do
-    kill -0 "$APP_PID" 2>/dev/null || { wait "$APP_PID" || fail "exit status $?"; APP_PID=; return 0; }
+    kill -0 "$APP_PID" 2>/dev/null || { wait "$APP_PID" || fail "exit status $?: $(tail -40 "$E2E_TMP/app.log")"; APP_PID=; return 0; }
     sleep 0.1
   done
   fail "the program did not exit: $(cat "$E2E_TMP/app.log")"

@@ -1,0 +1,73 @@
+// Run once per locale (see CMakeLists.txt): fields read and results write the system's decimal separator.
+#include "horizontal_load_window.h"
+#include "main_window.h"
+#include "min_wheel_window.h"
+#include "window_test_support.h"
+
+#include <QLabel>
+
+namespace t = kelvaro::test;
+using namespace kelvaro::ui;
+
+class LocaleTest : public QObject {
+  Q_OBJECT
+
+  QString sep = qEnvironmentVariable("KELVARO_EXPECT_SEPARATOR");
+  // A number written with a point, as this locale writes it.
+  QString local(const char* number) const { return QString::fromLatin1(number).replace('.', sep); }
+
+private slots:
+  void initTestCase() {
+    t::SetUpWindowTests();
+    QVERIFY2(sep.size() == 1, "KELVARO_EXPECT_SEPARATOR not set");
+  }
+  void init() { t::RecordedFailures().clear(); }
+
+  void theSeparatorIsTheLocales() { QCOMPARE(QString::fromUcs4(std::array{SystemDecimalSeparator()}.data(), 1), sep); }
+
+  void defaultsReadAsNumbers() {
+    auto main = t::Open<MainWindow>();
+    QCOMPARE(main->Text5->text(), local("0.9"));
+    auto loads = t::Open<HorizontalLoadWindow>();
+    QCOMPARE(t::Texts({loads->Text5, loads->Text3}), (QStringList{local("0.12"), local("0.9")}));
+  }
+
+  void mainWindowReadsAndWritesTheSeparator() {
+    auto w = t::Open<MainWindow>();
+    t::Fill({w->Text7, w->Text8, w->Text9, w->Text10}, {local("5.5"), local("4.4"), "100", "30"});
+    w->calculate();
+    QCOMPARE(t::RecordedFailures(), QStringList());
+    QCOMPARE(w->Label12->text(), QStringLiteral("195"));
+    QCOMPARE(w->Label13->text(), local("58.5"));
+    QVERIFY(w->Label12->toolTip().contains(QStringLiteral("Y1 = ") + local("0.2666667")));
+  }
+
+  void theOtherSeparatorIsNotANumber() {
+    auto w = t::Open<MainWindow>();
+    const QString other = sep == "," ? "5.5" : "5,5";
+    t::Fill({w->Text7, w->Text8, w->Text9, w->Text10}, {other, local("4.4"), "100", "30"});
+    w->calculate();
+    QCOMPARE(w->Label12->text(), QStringLiteral(" "));
+    QCOMPARE(t::RecordedFailures().size(), 1);
+    QVERIFY(t::RecordedFailures().front().contains(QStringLiteral("B 的内容“%1”").arg(other)));
+    QCOMPARE(w->Text7->text(), other);
+  }
+
+  void calculatorsTakingTextsUseIt() {
+    auto pressure = t::Open<MinWheelWindow>();
+    t::Fill({pressure->Text1, pressure->Text2, pressure->Text3, pressure->Text4}, {"100", "20", "10", local("2.5")});
+    pressure->calculate();
+    QCOMPARE(pressure->Text9->text(), local("17.72"));
+
+    auto loads = t::Open<HorizontalLoadWindow>();
+    t::Fill({loads->Text1, loads->Text2, loads->Text7, loads->Text8}, {local("3.5"), "10", local("5.5"), local("4.4")});
+    loads->Text6->setText(local("6.1"));
+    loads->Text7->setText(local("4.5"));
+    loads->calculate();
+    QCOMPARE(loads->Label12->text(), local("15.8922"));
+    QCOMPARE(loads->Label13->text(), local("9.02729"));
+  }
+};
+
+QTEST_MAIN(LocaleTest)
+#include "locale_test.moc"
