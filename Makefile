@@ -42,9 +42,14 @@ package: deps
 	cpack --preset release
 
 # Every window rendered to PNG in a private X server, for the README and for checking layouts by eye.
+# Also at the scale factors of high-DPI screens, into docs/screenshots/scale-<factor>/.
 screenshots: build
 	XDG_RUNTIME_DIR=$$(mktemp -d) xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
 	  build/dev/app/kelvaro_screenshots docs/screenshots
+	for factor in 1.5 2; do \
+	  QT_SCALE_FACTOR=$$factor XDG_RUNTIME_DIR=$$(mktemp -d) xvfb-run -a -s "-screen 0 2560x2048x24 -dpi 96" \
+	    build/dev/app/kelvaro_screenshots docs/screenshots/scale-$$factor || exit 1; \
+	done
 
 clean:
 	rm -rf build
