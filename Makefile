@@ -30,10 +30,12 @@ run: deps
 	$(CMAKE) --build --preset release
 	build/release/app/kelvaro
 
+# The core's time per call, then start-up time and idle memory against the toolkit's floor (docs/performance.md).
 bench: deps
 	$(CMAKE) --preset release
 	$(CMAKE) --build --preset release
 	build/release/bench/kelvaro_bench
+	bench/startup.sh build/release 15
 
 # A .deb of the release build, for `apt-get install ./build/release/kelvaro_*.deb`.
 package: deps

@@ -31,8 +31,10 @@ QLabel* FormBuilder::label(const char* name, QWidget* in, const Twips& at, const
   l->setTextFormat(Qt::PlainText);
   place(l, name, at, tabIndex);
   // A few short captions ("Z:", "Dmax:") are narrower in the table than in any legible font; they grow to the
-  // right, into the free space before the next control, rather than lose their last character.
-  if (l->sizeHint().width() > l->width()) l->resize(l->sizeHint().width(), l->height());
+  // right, into the free space before the next control, rather than lose their last character. (One line's
+  // advance is all a caption needs; sizeHint would lay every label out as a text block, a slower start.)
+  const int advance = l->fontMetrics().horizontalAdvance(caption);
+  if (advance > l->width()) l->resize(advance, l->height());
   return l;
 }
 
