@@ -5,7 +5,6 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRegularExpression>
 
 namespace kelvaro::ui {
 namespace {
@@ -21,9 +20,18 @@ QString Quoted(const QString& text) {
   return text.size() <= Longest ? text : text.left(Longest) + QStringLiteral("…");
 }
 
+// Spaces that align a caption ("柱    距") are not part of its name. (Plain loops: a regular expression here
+// would bring in and compile PCRE at start-up for every field.)
+QString WithoutSpaces(QString text) {
+  text.removeIf([](QChar c) { return c.isSpace(); });
+  return text;
+}
+
 // "G1：" names the field G1.
 QString Symbol(const QLabel* symbolLabel) {
-  return symbolLabel->text().remove(QRegularExpression(QStringLiteral("[:：\\s]")));
+  QString symbol = WithoutSpaces(symbolLabel->text());
+  symbol.removeIf([](QChar c) { return c == u':' || c == u'：'; });
+  return symbol;
 }
 
 }  // namespace
@@ -64,8 +72,8 @@ void CalculatorWindow::declareInputs(const std::vector<Input>& inputs, std::vect
 void CalculatorWindow::declareResultBox(const Input& result) { name(result); }
 
 void CalculatorWindow::name(const Input& input) {
-  // Captions are spaced out for alignment ("柱    距"); a screen reader should say "柱距 J".
-  QString caption = input.caption ? input.caption->text().remove(QRegularExpression(QStringLiteral("\\s"))) : "";
+  // A screen reader should say "柱距 J".
+  QString caption = input.caption ? WithoutSpaces(input.caption->text()) : QString();
   if (!caption.isEmpty()) caption += ' ';
   input.field->setAccessibleName(caption + Symbol(input.symbol));
   if (input.unit) input.field->setAccessibleDescription(QStringLiteral("单位：") + input.unit->text());
