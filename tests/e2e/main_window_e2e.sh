@@ -20,6 +20,9 @@ click_control "$main" "${frame[@]}" 2760 2160 855 300   # 计算
 expect_eq Dmax "$(copied_result "$main" "${frame[@]}" 3840 240 855 255)" 195
 expect_eq Dmin "$(copied_result "$main" "${frame[@]}" 3840 600 855 255)" "58${sep}5"
 expect_eq "Z default" "$(copied_text "$main" "${frame[@]}" 1440 240 855 270)" "0${sep}9"
+click_control "$main" "${frame[@]}" 3600 2160 855 300   # 清空
+expect_eq "Pmax after 清空" "$(copied_text "$main" "${frame[@]}" 1440 1800 855 270)" ""
+expect_eq "Dmax after 清空" "$(copied_result "$main" "${frame[@]}" 3840 240 855 255)" 195
 expect_running
 
 click_control "$main" "${frame[@]}" 4440 2160 855 300   # 退出
