@@ -1,5 +1,7 @@
 #include "look.h"
 
+#include "accessibility.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
@@ -22,6 +24,7 @@ void ApplyLook(QApplication& app) {
   // font file it reads: a few milliseconds and most of a megabyte at start-up.
   font.setHintingPreference(QFont::PreferNoHinting);
   QApplication::setFont(font);
+  InstallAccessibleRoles();
 }
 
 }  // namespace kelvaro::ui

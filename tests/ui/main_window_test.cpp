@@ -2,6 +2,7 @@
 #include "picture_box.h"
 #include "window_test_support.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QGroupBox>
@@ -118,6 +119,9 @@ private slots:
     QCOMPARE(w->Text10->accessibleName(), QStringLiteral("Pmin"));
     QCOMPARE(w->Text6->accessibleDescription(), QStringLiteral("单位：米"));
     QVERIFY(!w->Picture1->accessibleName().isEmpty());
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.get())->role(), QAccessible::Window);
+    QCOMPARE(QAccessible::queryAccessibleInterface(w->Picture1)->role(), QAccessible::Graphic);
+    QCOMPARE(QAccessible::queryAccessibleInterface(w->Text6)->text(QAccessible::Name), QStringLiteral("柱距 J"));
     // A name set on a label would hide its caption from screen readers.
     for (const QLabel* label : w->findChildren<QLabel*>()) QVERIFY(label->accessibleName().isEmpty());
   }
