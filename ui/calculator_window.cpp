@@ -14,10 +14,15 @@ CalculatorWindow::FailureReporter& Reporter() {
   return reporter;
 }
 
-// Field texts can be long (anything can be pasted); a message quotes only the start.
+// Field texts can be long and hold anything that can be pasted: a message quotes only the start, and shows
+// control and direction-changing characters as U+FFFD so that they cannot garble the rest of the message.
 QString Quoted(const QString& text) {
   constexpr qsizetype Longest = 24;
-  return text.size() <= Longest ? text : text.left(Longest) + QStringLiteral("…");
+  QString quoted = text.size() <= Longest ? text : text.left(Longest) + QStringLiteral("…");
+  for (QChar& c : quoted) {
+    if (!c.isPrint() && !c.isSurrogate()) c = QChar::ReplacementCharacter;
+  }
+  return quoted;
 }
 
 // Spaces that align a caption ("柱    距") are not part of its name. (Plain loops: a regular expression here
@@ -138,7 +143,7 @@ QString CalculatorWindow::messageFor(const CalculationFailure& failure) const {
   switch (failure.kind) {
     case FailureKind::NotANumber:
       if (text.isEmpty()) return QStringLiteral("%1 是空的。请输入一个数。").arg(symbol);
-      return QStringLiteral("%1 的内容“%2”不是一个数。请输入数字，例如 6 或 0.9。").arg(symbol, Quoted(text));
+      return QStringLiteral("%1 的内容“%2”不是一个数。请输入数字，例如 6 或 %3。").arg(symbol, Quoted(text), format(0.9f));
     case FailureKind::DivisionByZero:
       return QStringLiteral("%1 为 0，不能作除数。请输入一个不为 0 的数。").arg(symbol);
     case FailureKind::Overflow:

@@ -156,6 +156,9 @@ private slots:
                                                    << " " << "Pmax 的数值太大" << "Text9";
     QTest::newRow("result beyond the single range") << QStringList{"0.9", "6", "5.5", "4.4", "3e38", "30"} << " "
                                                     << " " << "计算中出现的数值太大" << "";
+    QTest::newRow("direction and control characters are not quoted as such")
+        << QStringList{"0.9", "6", "5.5", "4.4", QString::fromUtf8("\u202e1\x07"), "30"} << " " << " "
+        << QString::fromUtf8("Pmax 的内容“\ufffd1\ufffd”") << "Text9";
     QTest::newRow("long pasted text is quoted short")
         << QStringList{"0.9", "6", "5.5", "4.4", QString(30000, 'x'), "30"} << " " << " "
         << "Pmax 的内容“xxxxxxxxxxxxxxxxxxxxxxxx…”" << "Text9";
