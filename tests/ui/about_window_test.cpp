@@ -15,23 +15,14 @@ namespace t = kelvaro::test;
 class AboutWindowTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<AboutWindow> open() {
-    auto w = std::make_unique<AboutWindow>();
-    w->setAttribute(Qt::WA_DeleteOnClose, false);  // the test owns it
-    w->show();
-    return w;
-  }
+  static std::unique_ptr<AboutWindow> open() { return t::Open<AboutWindow>(); }
 
 private slots:
   void initTestCase() { t::SetUpWindowTests(); }
 
   void opensAsAFixedWindow() {
     auto w = open();
-    QCOMPARE(w->windowTitle(), QStringLiteral("关于Kelvaro"));
-    QCOMPARE(w->minimumSize(), QSize(312, 206));
-    QCOMPARE(w->maximumSize(), QSize(312, 206));
-    QVERIFY(w->windowFlags() & Qt::WindowCloseButtonHint);
-    QVERIFY(!(w->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    t::VerifyWindowFrame(w.get(), "关于Kelvaro", QSize(312, 206));
   }
 
   void captionsAreExact_data() {

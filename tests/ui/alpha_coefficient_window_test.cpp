@@ -13,23 +13,14 @@ namespace t = kelvaro::test;
 class AlphaCoefficientWindowTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<AlphaCoefficientWindow> open() {
-    auto w = std::make_unique<AlphaCoefficientWindow>();
-    w->setAttribute(Qt::WA_DeleteOnClose, false);  // the test owns it
-    w->show();
-    return w;
-  }
+  static std::unique_ptr<AlphaCoefficientWindow> open() { return t::Open<AlphaCoefficientWindow>(); }
 
 private slots:
   void initTestCase() { t::SetUpWindowTests(); }
 
   void opensAsAFixedWindowWithItsIcon() {
     auto w = open();
-    QCOMPARE(w->windowTitle(), QStringLiteral("αH系数"));
-    QCOMPARE(w->minimumSize(), QSize(304, 163));
-    QCOMPARE(w->maximumSize(), QSize(304, 163));
-    QVERIFY(w->windowFlags() & Qt::WindowCloseButtonHint);
-    QVERIFY(!(w->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    t::VerifyWindowFrame(w.get(), "αH系数", QSize(304, 163));
   }
 
   void captionsAreExact_data() {

@@ -19,12 +19,7 @@ namespace t = kelvaro::test;
 class CoefficientTableWindowTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<CoefficientTableWindow> open() {
-    auto w = std::make_unique<CoefficientTableWindow>();
-    w->setAttribute(Qt::WA_DeleteOnClose, false);  // the test owns it
-    w->show();
-    return w;
-  }
+  static std::unique_ptr<CoefficientTableWindow> open() { return t::Open<CoefficientTableWindow>(); }
   static QString spoken(const CoefficientTableWindow& w) {
     return w.Picture1->accessibleName() + '\n' + w.Picture1->accessibleDescription();
   }
@@ -34,13 +29,7 @@ private slots:
 
   void opensWithThePictureAtItsTopLeft() {
     auto w = open();
-    QCOMPARE(w->windowTitle(), QStringLiteral("折减系数"));
-    QCOMPARE(w->minimumSize(), QSize(379, 161));
-    QCOMPARE(w->maximumSize(), QSize(379, 161));
-    const Qt::WindowFlags flags = w->windowFlags();
-    QVERIFY(flags & Qt::WindowCloseButtonHint);
-    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
-    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    t::VerifyWindowFrame(w.get(), "折减系数", QSize(379, 161));
     t::VerifyGeometry(w.get(), {{"Picture1", "", {0, 0, 5655, 2415}}});
     QCOMPARE(w->Picture1->pictureSize(), QSize(377, 160));
     // The artwork is drawn, black on white, from the box's top-left corner.

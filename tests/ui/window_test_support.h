@@ -55,6 +55,15 @@ template <class Window> std::unique_ptr<Window> Open() {
   return w;
 }
 
+/// A fixed-size window with its caption, a close box and neither minimize nor maximize button.
+inline void VerifyWindowFrame(const QWidget* window, const char* caption, QSize clientSize) {
+  QCOMPARE(window->windowTitle(), QString::fromUtf8(caption));
+  QCOMPARE(window->minimumSize(), clientSize);
+  QCOMPARE(window->maximumSize(), clientSize);
+  QVERIFY(window->windowFlags() & Qt::WindowCloseButtonHint);
+  QVERIFY(!(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+}
+
 inline QStringList Texts(const QList<QLineEdit*>& fields) {
   QStringList out;
   for (const QLineEdit* f : fields) out << f->text();
