@@ -16,7 +16,7 @@ using ui::WindowKind;
 class WindowSlots : public QObject {
   Q_OBJECT
 
-public:
+ public:
   WindowSlots();
 
   /// Creates the window with its design-time contents if none is open, else brings the open one to the front
@@ -25,7 +25,7 @@ public:
   /// The open window of a kind, or null.
   ui::FormWindow* window(WindowKind kind) const;
 
-private:
+ private:
   using Factory = std::function<ui::FormWindow*()>;
   std::array<Factory, 6> factories_;
   std::array<QPointer<ui::FormWindow>, 6> slots_;

@@ -6,15 +6,15 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <set>
 #include <string>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 

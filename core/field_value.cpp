@@ -140,7 +140,8 @@ std::optional<DecimalText> CheckDecimal(std::string_view text, char32_t separato
   return out;
 }
 
-template <class T> Result<T> ParseDecimal(std::string_view text, char32_t separator) {
+template <class T>
+Result<T> ParseDecimal(std::string_view text, char32_t separator) {
   const auto decimal = CheckDecimal(text, separator);
   if (!decimal) return std::unexpected(Failure(FailureKind::NotANumber));
   const std::string& a = decimal->ascii;

@@ -4,8 +4,8 @@
 
 namespace kelvaro {
 
-Result<HorizontalLoads> ComputeHorizontalLoads(float G1, float Q, float AlphaH, float Z, float N, FieldText J,
-                                               float B, float W) {
+Result<HorizontalLoads> ComputeHorizontalLoads(float G1, float Q, float AlphaH, float Z, float N, FieldText J, float B,
+                                               float W) {
   const auto y = ComputeOrdinates(J, B, W);
   if (!y) return std::unexpected(y.error());
 

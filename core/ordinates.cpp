@@ -21,9 +21,7 @@ Result<InfluenceOrdinates> Ordinates(const Wide& J, float B, float W) {
 
 }  // namespace
 
-Result<InfluenceOrdinates> ComputeOrdinates(float J, float B, float W) {
-  return Ordinates(Wide(J), B, W);
-}
+Result<InfluenceOrdinates> ComputeOrdinates(float J, float B, float W) { return Ordinates(Wide(J), B, W); }
 
 Result<InfluenceOrdinates> ComputeOrdinates(FieldText J, float B, float W) {
   return Ordinates(Wide(ParseFieldDouble(J.text, J.decimalSeparator)), B, W);

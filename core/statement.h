@@ -16,7 +16,7 @@ struct Wide {
   double value = 0.0;
   std::optional<FailureKind> failure;
 
-  Wide(double v) : value(v) {}  // NOLINT(google-explicit-constructor): singles and doubles enter freely
+  Wide(double v) : value(v) {}   // NOLINT(google-explicit-constructor): singles and doubles enter freely
   Wide(const Result<double>& r)  // a field taken as text brings its reading failure along
       : value(r ? *r : 0.0), failure(r ? std::nullopt : std::optional(r.error().kind)) {}
   static Wide Failed(FailureKind kind) {
@@ -35,18 +35,19 @@ Wide operator/(const Wide& a, const Wide& b);
 /// Runs the statements of one calculation in order. The first failure ends the calculation: later statements
 /// store nothing and Finish hands that failure back instead of the results.
 class Statements {
-public:
+ public:
   /// Rounds the statement's value to the nearest single; Overflow when it lies beyond the single range.
   float Store(const Wide& statement);
   /// As Store, then a negative value becomes 0 (an influence ordinate of a wheel beyond the outer support).
   float StoreOrdinate(const Wide& statement);
 
-  template <class T> Result<T> Finish(const T& results) const {
+  template <class T>
+  Result<T> Finish(const T& results) const {
     if (failure_) return std::unexpected(NumberFailure{*failure_});
     return results;
   }
 
-private:
+ private:
   std::optional<FailureKind> failure_;
 };
 

@@ -29,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // Both are the nearest of their kind to the same decimal: within half a single's unit (2^-150 below the
     // normal range, where underflow to zero is allowed).
-    if (single && wide && std::fabs(static_cast<double>(*single) - *wide) > std::fmax(std::fabs(*wide) * 0x1p-24, 0x1p-150)) {
+    if (single && wide &&
+        std::fabs(static_cast<double>(*single) - *wide) > std::fmax(std::fabs(*wide) * 0x1p-24, 0x1p-150)) {
       std::abort();
     }
   }

@@ -11,7 +11,7 @@ namespace kelvaro::ui {
 class AboutWindow : public FormWindow {
   Q_OBJECT
 
-public:
+ public:
   AboutWindow();
 
   QLabel* Label7;

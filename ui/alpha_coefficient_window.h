@@ -11,7 +11,7 @@ namespace kelvaro::ui {
 class AlphaCoefficientWindow : public FormWindow {
   Q_OBJECT
 
-public:
+ public:
   AlphaCoefficientWindow();
 
   QLabel* Label1;

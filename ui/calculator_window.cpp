@@ -85,8 +85,7 @@ void CalculatorWindow::name(const Input& input) {
   input.symbol->setBuddy(input.field);
 }
 
-void CalculatorWindow::declareButtons(QPushButton* calculateButton, QPushButton* clearButton,
-                                      QPushButton* exitButton) {
+void CalculatorWindow::declareButtons(QPushButton* calculateButton, QPushButton* clearButton, QPushButton* exitButton) {
   connect(calculateButton, &QPushButton::clicked, this, &CalculatorWindow::calculate);
   connect(clearButton, &QPushButton::clicked, this, &CalculatorWindow::clear);
   connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
@@ -143,7 +142,8 @@ QString CalculatorWindow::messageFor(const CalculationFailure& failure) const {
   switch (failure.kind) {
     case FailureKind::NotANumber:
       if (text.isEmpty()) return QStringLiteral("%1 是空的。请输入一个数。").arg(symbol);
-      return QStringLiteral("%1 的内容“%2”不是一个数。请输入数字，例如 6 或 %3。").arg(symbol, Quoted(text), format(0.9f));
+      return QStringLiteral("%1 的内容“%2”不是一个数。请输入数字，例如 6 或 %3。")
+          .arg(symbol, Quoted(text), format(0.9f));
     case FailureKind::DivisionByZero:
       return QStringLiteral("%1 为 0，不能作除数。请输入一个不为 0 的数。").arg(symbol);
     case FailureKind::Overflow:

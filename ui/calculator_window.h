@@ -33,7 +33,7 @@ struct CalculationFailure {
 
 /// Reads fields in the order the calculator asks for them; the first failing field is kept.
 class FieldReader {
-public:
+ public:
   explicit FieldReader(char32_t decimalSeparator) : separator_(decimalSeparator) {}
 
   float single(QLineEdit* field);
@@ -41,7 +41,7 @@ public:
   FieldText text(QLineEdit* field);
   const std::optional<CalculationFailure>& failure() const { return failure_; }
 
-private:
+ private:
   char32_t separator_;
   std::deque<std::string> texts_;  // owns the UTF-8 that FieldText views point into
   std::optional<CalculationFailure> failure_;
@@ -58,18 +58,18 @@ using Outcome = std::expected<std::vector<ResultText>, CalculationFailure>;
 class CalculatorWindow : public FormWindow {
   Q_OBJECT
 
-public:
+ public:
   /// Shows a failure message for a window; tests replace the window-modal message box with a recorder.
   using FailureReporter = std::function<void(QWidget* window, const QString& message)>;
   static void setFailureReporter(FailureReporter reporter);
 
   char32_t decimalSeparator() const { return separator_; }
 
-public slots:
+ public slots:
   void calculate();
   void clear();
 
-protected:
+ protected:
   using FormWindow::FormWindow;
 
   /// An input field with the labels around it: they name it for screen readers and in failure messages.
@@ -91,7 +91,7 @@ protected:
   /// A value as the result fields write it, with this window's decimal separator.
   QString format(float value) const;
 
-private:
+ private:
   QString symbolOf(const QLineEdit* field) const;
   void name(const Input& input);
   QString messageFor(const CalculationFailure& failure) const;

@@ -10,7 +10,7 @@ class PictureBox;
 class CoefficientTableWindow : public FormWindow {
   Q_OBJECT
 
-public:
+ public:
   CoefficientTableWindow();
 
   PictureBox* Picture1;

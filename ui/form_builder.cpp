@@ -18,7 +18,8 @@ QRect ToPixels(const Twips& r) {
   return QRect(TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width), TwipsToPixels(r.height));
 }
 
-template <class W> W* FormBuilder::place(W* control, const char* name, const Twips& at, int tabIndex) {
+template <class W>
+W* FormBuilder::place(W* control, const char* name, const Twips& at, int tabIndex) {
   control->setObjectName(QString::fromLatin1(name));
   control->setGeometry(ToPixels(at));
   controls_.emplace_back(tabIndex, control);
@@ -60,8 +61,7 @@ QLineEdit* FormBuilder::textBox(const char* name, QWidget* in, const Twips& at, 
   return place(e, name, at, tabIndex);
 }
 
-QPushButton* FormBuilder::button(const char* name, QWidget* in, const Twips& at, const QString& caption,
-                                 int tabIndex) {
+QPushButton* FormBuilder::button(const char* name, QWidget* in, const Twips& at, const QString& caption, int tabIndex) {
   auto* b = new QPushButton(caption, in);
   b->setAutoDefault(false);
   return place(b, name, at, tabIndex);
@@ -71,8 +71,9 @@ QGroupBox* FormBuilder::frame(const char* name, QWidget* in, const Twips& at, co
   auto* f = new QGroupBox(caption, in);
   f->setFocusPolicy(Qt::NoFocus);
   // The caption sits on the border line, so the frame's inside starts where its controls are placed.
-  f->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid palette(mid); margin-top: 8px; }"
-                                  "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+  f->setStyleSheet(
+      QStringLiteral("QGroupBox { border: 1px solid palette(mid); margin-top: 8px; }"
+                     "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
   return place(f, name, at, tabIndex);
 }
 
@@ -82,8 +83,7 @@ PictureBox* FormBuilder::picture(const char* name, QWidget* in, const Twips& at,
 }
 
 void FormBuilder::applyTabOrder() {
-  std::stable_sort(controls_.begin(), controls_.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::stable_sort(controls_.begin(), controls_.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   QWidget* previous = nullptr;
   for (const auto& [index, control] : controls_) {
     if (control->focusPolicy() == Qt::NoFocus) continue;

@@ -27,7 +27,7 @@ constexpr int TwipsToPixels(int twips) { return (twips + 7) / 15; }
 QRect ToPixels(const Twips& r);
 
 class FormBuilder {
-public:
+ public:
   explicit FormBuilder(QWidget* window) : window_(window) {}
 
   QLabel* label(const char* name, QWidget* in, const Twips& at, const QString& caption, int tabIndex);
@@ -41,8 +41,9 @@ public:
   /// Chains the focusable controls in ascending TabIndex and gives the focus to the first of them.
   void applyTabOrder();
 
-private:
-  template <class W> W* place(W* control, const char* name, const Twips& at, int tabIndex);
+ private:
+  template <class W>
+  W* place(W* control, const char* name, const Twips& at, int tabIndex);
 
   QWidget* window_;
   std::vector<std::pair<int, QWidget*>> controls_;

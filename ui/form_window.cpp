@@ -7,8 +7,7 @@
 
 namespace kelvaro::ui {
 
-FormWindow::FormWindow(const QString& caption, int clientWidthTwips, int clientHeightTwips,
-                       const QString& iconResource)
+FormWindow::FormWindow(const QString& caption, int clientWidthTwips, int clientHeightTwips, const QString& iconResource)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint) {
   setAttribute(Qt::WA_DeleteOnClose);

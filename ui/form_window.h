@@ -13,13 +13,13 @@ namespace kelvaro::ui {
 class FormWindow : public QWidget {
   Q_OBJECT
 
-public:
+ public:
   FormWindow(const QString& caption, int clientWidthTwips, int clientHeightTwips, const QString& iconResource);
 
-signals:
+ signals:
   void showWindowRequested(kelvaro::ui::WindowKind kind);
 
-protected:
+ protected:
   /// Connects a button to a request for another window.
   void opens(QPushButton* button, WindowKind kind);
 };

@@ -99,7 +99,8 @@ Outcome HorizontalLoadWindow::run(FieldReader& in) {
   const auto y = ComputeOrdinates(J, B, W);
   return std::vector<ResultText>{
       {Label12, loads->H,
-       QStringLiteral("H = ((Q + G1) × αH) × 9.81\nQ = %1，G1 = %2，αH = %3").arg(format(Q), format(G1), format(AlphaH))},
+       QStringLiteral("H = ((Q + G1) × αH) × 9.81\nQ = %1，G1 = %2，αH = %3")
+           .arg(format(Q), format(G1), format(AlphaH))},
       {Label13, loads->H1,
        QStringLiteral("H1 = ((H / N) × Z) × SumY\nH = %1，N = %2，Z = %3，SumY = %4")
            .arg(format(loads->H), format(N), format(Z), format(y->SumY))},

@@ -13,7 +13,7 @@ namespace kelvaro::ui {
 class HorizontalLoadWindow : public CalculatorWindow {
   Q_OBJECT
 
-public:
+ public:
   HorizontalLoadWindow();
 
   QGroupBox* Frame2;
@@ -59,7 +59,7 @@ public:
   QPushButton* Command5;
   QPushButton* Command6;
 
-protected:
+ protected:
   Outcome run(FieldReader& in) override;
 };
 

@@ -10,7 +10,8 @@
 
 namespace kelvaro::ui {
 
-MainWindow::MainWindow() : CalculatorWindow(QStringLiteral("吊车Dmax和Dmin计算"), 5790, 5430, ":/icons/main_window.svg") {
+MainWindow::MainWindow()
+    : CalculatorWindow(QStringLiteral("吊车Dmax和Dmin计算"), 5790, 5430, ":/icons/main_window.svg") {
   FormBuilder ui(this);
   QWidget* const W = this;
   // name                        container  left  top   width height  caption / default text    TabIndex
@@ -80,13 +81,14 @@ Outcome MainWindow::run(FieldReader& in) {
 
   const auto loads = ComputeVerticalLoads(Z, J, B, W, Pmax, Pmin);
   // Only J divides: J = 0 is to blame for a division by zero, and for zero divided by zero as well.
-  if (!loads) return std::unexpected(J == 0 ? CalculationFailure{FailureKind::DivisionByZero, Text6}
-                                            : CalculationFailure{loads.error().kind, nullptr});
+  if (!loads)
+    return std::unexpected(J == 0 ? CalculationFailure{FailureKind::DivisionByZero, Text6}
+                                  : CalculationFailure{loads.error().kind, nullptr});
 
   const auto y = ComputeOrdinates(J, B, W);
-  const QString ordinates = QStringLiteral("Y1 = %1，Y2 = %2，Y3 = %3，Y4 = %4\nSumY = %5，Z = %6")
-                                .arg(format(y->Y1), format(y->Y2), format(y->Y3), format(y->Y4), format(y->SumY),
-                                     format(Z));
+  const QString ordinates =
+      QStringLiteral("Y1 = %1，Y2 = %2，Y3 = %3，Y4 = %4\nSumY = %5，Z = %6")
+          .arg(format(y->Y1), format(y->Y2), format(y->Y3), format(y->Y4), format(y->SumY), format(Z));
   return std::vector<ResultText>{
       {Label12, loads->Dmax, QStringLiteral("Dmax = (SumY × Z) × Pmax\n%1，Pmax = %2").arg(ordinates, format(Pmax))},
       {Label13, loads->Dmin, QStringLiteral("Dmin = (SumY × Z) × Pmin\n%1，Pmin = %2").arg(ordinates, format(Pmin))},

@@ -15,7 +15,7 @@ class PictureBox;
 class MainWindow : public CalculatorWindow {
   Q_OBJECT
 
-public:
+ public:
   MainWindow();
 
   PictureBox* Picture1;
@@ -54,7 +54,7 @@ public:
   QPushButton* Command5;
   QPushButton* Command6;
 
-protected:
+ protected:
   Outcome run(FieldReader& in) override;
 };
 

@@ -13,7 +13,7 @@ namespace kelvaro::ui {
 class MinWheelWindow : public CalculatorWindow {
   Q_OBJECT
 
-public:
+ public:
   MinWheelWindow();
 
   QGroupBox* Frame1;
@@ -41,7 +41,7 @@ public:
   QPushButton* Command2;
   QPushButton* Command3;
 
-protected:
+ protected:
   Outcome run(FieldReader& in) override;
 };
 

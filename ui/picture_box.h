@@ -9,16 +9,16 @@ namespace kelvaro::ui {
 class PictureBox : public QWidget {
   Q_OBJECT
 
-public:
+ public:
   PictureBox(const QString& svgResource, QWidget* parent);
 
   /// The artwork's own size in pixels.
   QSize pictureSize() const { return renderer_.defaultSize(); }
 
-protected:
+ protected:
   void paintEvent(QPaintEvent* event) override;
 
-private:
+ private:
   QSvgRenderer renderer_;
 };
 

@@ -171,7 +171,15 @@ TEST(ComputeHorizontalLoads, GivesHAndH1) {
       {"worked example", 3.5f, 10, 0.12f, 0.9f, 4, {"6"}, 5.5f, 4.4f, {15.892199516296387f, 7.747447490692139f}},
       // J read as a double; the single nearest 6.1 would give H1 = 9.0272894.
       {"J read at double precision", 3.5f, 10, 0.12f, 0.9f, 4, {"6.1"}, 4.5f, 4.4f, {15.892199516296387f, 9.02729034f}},
-      {"J with comma separator", 3.5f, 10, 0.12f, 0.9f, 4, {"6", U','}, 5.5f, 4.4f,
+      {"J with comma separator",
+       3.5f,
+       10,
+       0.12f,
+       0.9f,
+       4,
+       {"6", U','},
+       5.5f,
+       4.4f,
        {15.892199516296387f, 7.747447490692139f}},
   };
   for (const auto& row : rows) {

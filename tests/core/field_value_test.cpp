@@ -77,7 +77,10 @@ TEST(ParseFieldValue, ReadsPlainDecimalNotationOnly) {
       {"trailing text", "5m", U'.', Fails(NotANumber)},
       {"fractional exponent", "1e2.5", U'.', Fails(NotANumber)},
       {"embedded NUL", std::string("1\0", 2), U'.', Fails(NotANumber)},
-      {"invalid UTF-8", "\xff" "1", U'.', Fails(NotANumber)},
+      {"invalid UTF-8",
+       "\xff"
+       "1",
+       U'.', Fails(NotANumber)},
       {"truncated UTF-8", "1\xc3", U'.', Fails(NotANumber)},
       {"overlong UTF-8 digit", "\xc0\xb1", U'.', Fails(NotANumber)},
       {"encoded surrogate", "\xed\xa0\x80", U'.', Fails(NotANumber)},

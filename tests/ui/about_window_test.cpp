@@ -17,7 +17,7 @@ class AboutWindowTest : public QObject {
 
   static std::unique_ptr<AboutWindow> open() { return t::Open<AboutWindow>(); }
 
-private slots:
+ private slots:
   void initTestCase() { t::SetUpWindowTests(); }
 
   void opensAsAFixedWindow() {
@@ -96,12 +96,16 @@ private slots:
   void controlsSitWhereTheTablePutsThem() {
     auto w = open();
     t::VerifyGeometry(w.get(), {
-        {"Label7", "", {840, 120, 3015, 375}},   {"Label1", "", {120, 600, 4575, 255}},
-        {"Label2", "", {120, 960, 4455, 255}},   {"Label8", "", {120, 1320, 4335, 255}},
-        {"Label3", "", {120, 1680, 4455, 255}},  {"Label4", "", {2160, 2040, 1695, 255}},
-        {"Label5", "", {2160, 2280, 1695, 255}}, {"Label6", "", {2160, 2520, 1575, 255}},
-        {"Command1", "", {3600, 2640, 975, 300}},
-    });
+                                   {"Label7", "", {840, 120, 3015, 375}},
+                                   {"Label1", "", {120, 600, 4575, 255}},
+                                   {"Label2", "", {120, 960, 4455, 255}},
+                                   {"Label8", "", {120, 1320, 4335, 255}},
+                                   {"Label3", "", {120, 1680, 4455, 255}},
+                                   {"Label4", "", {2160, 2040, 1695, 255}},
+                                   {"Label5", "", {2160, 2280, 1695, 255}},
+                                   {"Label6", "", {2160, 2520, 1575, 255}},
+                                   {"Command1", "", {3600, 2640, 975, 300}},
+                               });
     // Label6 reaches under the button: its caption must end before the button begins.
     QVERIFY(w->Label6->x() + w->Label6->fontMetrics().horizontalAdvance(w->Label6->text()) < w->Command1->x());
   }

@@ -15,7 +15,7 @@ class AlphaCoefficientWindowTest : public QObject {
 
   static std::unique_ptr<AlphaCoefficientWindow> open() { return t::Open<AlphaCoefficientWindow>(); }
 
-private slots:
+ private slots:
   void initTestCase() { t::SetUpWindowTests(); }
 
   void opensAsAFixedWindowWithItsIcon() {
@@ -27,8 +27,8 @@ private slots:
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::newRow("Label1 heading") << "Label1" << QStringLiteral("αH——系数");
-    QTest::newRow("Label5 soft hook, up to 10t") << "Label5"
-                                                 << QStringLiteral("对软钩吊车：当额定起重量不大于10t时，应取0.12；");
+    QTest::newRow("Label5 soft hook, up to 10t")
+        << "Label5" << QStringLiteral("对软钩吊车：当额定起重量不大于10t时，应取0.12；");
     QTest::newRow("Label2 soft hook, 16-50t") << "Label2" << QStringLiteral("当额定起重量为16-50t，应取0.10；");
     QTest::newRow("Label3 soft hook, from 75t") << "Label3" << QStringLiteral("当额定起重量不小于75t时，应取0.08。");
     QTest::newRow("Label4 hard hook") << "Label4" << QStringLiteral("对硬钩吊车：应取0.20；");
@@ -69,10 +69,13 @@ private slots:
   void controlsSitWhereTheTablePutsThem() {
     auto w = open();
     t::VerifyGeometry(w.get(), {
-        {"Label1", "", {240, 240, 4095, 255}},  {"Label5", "", {240, 600, 4335, 255}},
-        {"Label2", "", {1320, 960, 2895, 255}}, {"Label3", "", {1320, 1320, 3255, 255}},
-        {"Label4", "", {240, 1680, 2535, 255}}, {"Command1", "", {3240, 2040, 1095, 300}},
-    });
+                                   {"Label1", "", {240, 240, 4095, 255}},
+                                   {"Label5", "", {240, 600, 4335, 255}},
+                                   {"Label2", "", {1320, 960, 2895, 255}},
+                                   {"Label3", "", {1320, 1320, 3255, 255}},
+                                   {"Label4", "", {240, 1680, 2535, 255}},
+                                   {"Command1", "", {3240, 2040, 1095, 300}},
+                               });
   }
 
   void onlyTheButtonTakesTheFocus() {

@@ -24,7 +24,7 @@ class CoefficientTableWindowTest : public QObject {
     return w.Picture1->accessibleName() + '\n' + w.Picture1->accessibleDescription();
   }
 
-private slots:
+ private slots:
   void initTestCase() { t::SetUpWindowTests(); }
 
   void opensWithThePictureAtItsTopLeft() {

@@ -25,7 +25,7 @@ class HorizontalLoadWindowTest : public QObject {
   static QStringList texts(const HorizontalLoadWindow& w) { return t::Texts(inputs(w)); }
   static QStringList workedExample() { return {"3.5", "10", "0.9", "4", "0.12", "6", "5.5", "4.4"}; }
 
-private slots:
+ private slots:
   void initTestCase() { t::SetUpWindowTests(); }
   void init() { t::RecordedFailures().clear(); }
 
@@ -45,43 +45,66 @@ private slots:
   void captionsAreExact() {
     auto w = open();
     t::VerifyCaptions({
-        {w->Command3, "系数"},        {w->Label15, "αH:"},     {w->Command1, "折减系数"}, {w->Label4, "Z:"},
-        {w->Label6, "小  车  重"},    {w->Label7, "G1："},     {w->Label17, "t"},        {w->Label5, "所有吊车轮总数"},
-        {w->Label19, "N:"},           {w->Label20, "个"},      {w->Label14, "吊车额定起重量"}, {w->Label16, "Q："},
-        {w->Label18, "t"},            {w->Label3, "正反两个方向的刹车力"}, {w->Label11, "H1:"}, {w->Label32, "Kn"},
-        {w->Label25, "柱    距"},     {w->Label2, "J:"},       {w->Label26, "米"},
-        {w->Label1, "每台吊车的横向水平荷载"},                  {w->Label10, "H:"},       {w->Label31, "Kn"},
-        {w->Label27, "吊车宽度"},     {w->Label8, "B:"},       {w->Label29, "米"},       {w->Label28, "大车轮距"},
-        {w->Label9, "W:"},            {w->Label30, "米"},      {w->Command4, "计算"},    {w->Command5, "清空"},
+        {w->Command3, "系数"},
+        {w->Label15, "αH:"},
+        {w->Command1, "折减系数"},
+        {w->Label4, "Z:"},
+        {w->Label6, "小  车  重"},
+        {w->Label7, "G1："},
+        {w->Label17, "t"},
+        {w->Label5, "所有吊车轮总数"},
+        {w->Label19, "N:"},
+        {w->Label20, "个"},
+        {w->Label14, "吊车额定起重量"},
+        {w->Label16, "Q："},
+        {w->Label18, "t"},
+        {w->Label3, "正反两个方向的刹车力"},
+        {w->Label11, "H1:"},
+        {w->Label32, "Kn"},
+        {w->Label25, "柱    距"},
+        {w->Label2, "J:"},
+        {w->Label26, "米"},
+        {w->Label1, "每台吊车的横向水平荷载"},
+        {w->Label10, "H:"},
+        {w->Label31, "Kn"},
+        {w->Label27, "吊车宽度"},
+        {w->Label8, "B:"},
+        {w->Label29, "米"},
+        {w->Label28, "大车轮距"},
+        {w->Label9, "W:"},
+        {w->Label30, "米"},
+        {w->Command4, "计算"},
+        {w->Command5, "清空"},
         {w->Command6, "退出"},
     });
   }
 
   void controlsSitWhereTheTablePutsThem() {
     auto w = open();
-    t::VerifyGeometry(w.get(), {
-        {"Frame2", "", {120, 120, 6975, 2535}},         {"Command3", "Frame2", {240, 240, 975, 255}},
-        {"Label15", "Frame2", {1320, 240, 375, 255}},   {"Text5", "Frame2", {1680, 240, 855, 270}},
-        {"Command1", "Frame2", {3120, 240, 1215, 255}}, {"Label4", "Frame2", {4440, 240, 255, 255}},
-        {"Text3", "Frame2", {4680, 240, 735, 270}},     {"Label6", "Frame2", {240, 600, 975, 255}},
-        {"Label7", "Frame2", {1320, 600, 255, 255}},    {"Text1", "Frame2", {1680, 600, 855, 270}},
-        {"Label17", "Frame2", {2640, 600, 255, 255}},   {"Label5", "Frame2", {3120, 600, 1335, 255}},
-        {"Label19", "Frame2", {4440, 600, 255, 255}},   {"Text4", "Frame2", {4680, 600, 735, 270}},
-        {"Label20", "Frame2", {5520, 600, 255, 255}},   {"Label14", "Frame2", {240, 960, 1335, 255}},
-        {"Label16", "Frame2", {1560, 960, 255, 255}},   {"Text2", "Frame2", {1800, 960, 735, 270}},
-        {"Label18", "Frame2", {2640, 960, 255, 255}},   {"Label3", "Frame2", {3000, 1080, 1815, 255}},
-        {"Label11", "Frame2", {5040, 1080, 255, 255}},  {"Label13", "Frame2", {5400, 1080, 855, 255}},
-        {"Label32", "Frame2", {6360, 1100, 255, 255}},  {"Label25", "Frame2", {240, 1320, 855, 255}},
-        {"Label2", "Frame2", {1320, 1320, 255, 255}},   {"Text6", "Frame2", {1680, 1320, 855, 270}},
-        {"Label26", "Frame2", {2640, 1320, 255, 255}},  {"Label1", "Frame2", {3000, 1440, 2055, 255}},
-        {"Label10", "Frame2", {5160, 1440, 255, 255}},  {"Label12", "Frame2", {5400, 1440, 855, 255}},
-        {"Label31", "Frame2", {6360, 1460, 255, 255}},  {"Label27", "Frame2", {240, 1680, 855, 255}},
-        {"Label8", "Frame2", {1320, 1680, 255, 255}},   {"Text7", "Frame2", {1680, 1680, 855, 270}},
-        {"Label29", "Frame2", {2640, 1680, 255, 255}},  {"Label28", "Frame2", {240, 2040, 735, 255}},
-        {"Label9", "Frame2", {1320, 2040, 255, 255}},   {"Text8", "Frame2", {1680, 2040, 855, 270}},
-        {"Label30", "Frame2", {2640, 2040, 255, 255}},  {"Command4", "Frame2", {3960, 2040, 855, 300}},
-        {"Command5", "Frame2", {4800, 2040, 855, 300}}, {"Command6", "Frame2", {5640, 2040, 855, 300}},
-    });
+    t::VerifyGeometry(
+        w.get(), {
+                     {"Frame2", "", {120, 120, 6975, 2535}},         {"Command3", "Frame2", {240, 240, 975, 255}},
+                     {"Label15", "Frame2", {1320, 240, 375, 255}},   {"Text5", "Frame2", {1680, 240, 855, 270}},
+                     {"Command1", "Frame2", {3120, 240, 1215, 255}}, {"Label4", "Frame2", {4440, 240, 255, 255}},
+                     {"Text3", "Frame2", {4680, 240, 735, 270}},     {"Label6", "Frame2", {240, 600, 975, 255}},
+                     {"Label7", "Frame2", {1320, 600, 255, 255}},    {"Text1", "Frame2", {1680, 600, 855, 270}},
+                     {"Label17", "Frame2", {2640, 600, 255, 255}},   {"Label5", "Frame2", {3120, 600, 1335, 255}},
+                     {"Label19", "Frame2", {4440, 600, 255, 255}},   {"Text4", "Frame2", {4680, 600, 735, 270}},
+                     {"Label20", "Frame2", {5520, 600, 255, 255}},   {"Label14", "Frame2", {240, 960, 1335, 255}},
+                     {"Label16", "Frame2", {1560, 960, 255, 255}},   {"Text2", "Frame2", {1800, 960, 735, 270}},
+                     {"Label18", "Frame2", {2640, 960, 255, 255}},   {"Label3", "Frame2", {3000, 1080, 1815, 255}},
+                     {"Label11", "Frame2", {5040, 1080, 255, 255}},  {"Label13", "Frame2", {5400, 1080, 855, 255}},
+                     {"Label32", "Frame2", {6360, 1100, 255, 255}},  {"Label25", "Frame2", {240, 1320, 855, 255}},
+                     {"Label2", "Frame2", {1320, 1320, 255, 255}},   {"Text6", "Frame2", {1680, 1320, 855, 270}},
+                     {"Label26", "Frame2", {2640, 1320, 255, 255}},  {"Label1", "Frame2", {3000, 1440, 2055, 255}},
+                     {"Label10", "Frame2", {5160, 1440, 255, 255}},  {"Label12", "Frame2", {5400, 1440, 855, 255}},
+                     {"Label31", "Frame2", {6360, 1460, 255, 255}},  {"Label27", "Frame2", {240, 1680, 855, 255}},
+                     {"Label8", "Frame2", {1320, 1680, 255, 255}},   {"Text7", "Frame2", {1680, 1680, 855, 270}},
+                     {"Label29", "Frame2", {2640, 1680, 255, 255}},  {"Label28", "Frame2", {240, 2040, 735, 255}},
+                     {"Label9", "Frame2", {1320, 2040, 255, 255}},   {"Text8", "Frame2", {1680, 2040, 855, 270}},
+                     {"Label30", "Frame2", {2640, 2040, 255, 255}},  {"Command4", "Frame2", {3960, 2040, 855, 300}},
+                     {"Command5", "Frame2", {4800, 2040, 855, 300}}, {"Command6", "Frame2", {5640, 2040, 855, 300}},
+                 });
     QCOMPARE(t::TabOrder(w.get()), (QStringList{"Command6", "Command5", "Command4", "Text8", "Text7", "Text6", "Text5",
                                                 "Command3", "Text1", "Text2", "Command1", "Text3", "Text4"}));
   }
@@ -89,8 +112,14 @@ private slots:
   void inputsAreNamedForScreenReaders() {
     auto w = open();
     const std::pair<QLineEdit*, const char*> rows[] = {
-        {w->Text5, "αH"},          {w->Text3, "Z"},          {w->Text1, "小车重 G1"}, {w->Text4, "所有吊车轮总数 N"},
-        {w->Text2, "吊车额定起重量 Q"}, {w->Text6, "柱距 J"}, {w->Text7, "吊车宽度 B"}, {w->Text8, "大车轮距 W"},
+        {w->Text5, "αH"},
+        {w->Text3, "Z"},
+        {w->Text1, "小车重 G1"},
+        {w->Text4, "所有吊车轮总数 N"},
+        {w->Text2, "吊车额定起重量 Q"},
+        {w->Text6, "柱距 J"},
+        {w->Text7, "吊车宽度 B"},
+        {w->Text8, "大车轮距 W"},
     };
     for (const auto& [field, name] : rows) QCOMPARE(field->accessibleName(), QString::fromUtf8(name));
   }
@@ -99,15 +128,15 @@ private slots:
     QTest::addColumn<QStringList>("inputs");  // G1, Q, Z, N, αH, J, B, W
     QTest::addColumn<QString>("h");           // expected captions, or " " when nothing may change
     QTest::addColumn<QString>("h1");
-    QTest::addColumn<QString>("message");     // a part of the failure message, empty on success
-    QTest::addColumn<QString>("focus");       // the field that takes the focus on failure
+    QTest::addColumn<QString>("message");  // a part of the failure message, empty on success
+    QTest::addColumn<QString>("focus");    // the field that takes the focus on failure
 
     QTest::newRow("worked example") << workedExample() << "15.8922" << "7.747447" << "" << "";
     // J read as a double; the single nearest 6.1 would give 9.027289.
-    QTest::newRow("J read at double precision") << QStringList{"3.5", "10", "0.9", "4", "0.12", "6.1", "4.5", "4.4"}
-                                                << "15.8922" << "9.02729" << "" << "";
-    QTest::newRow("N = 0 after H was formed") << QStringList{"3.5", "10", "0.9", "0", "0.12", "6", "5.5", "4.4"}
-                                              << " " << " " << "N 为 0" << "Text4";
+    QTest::newRow("J read at double precision")
+        << QStringList{"3.5", "10", "0.9", "4", "0.12", "6.1", "4.5", "4.4"} << "15.8922" << "9.02729" << "" << "";
+    QTest::newRow("N = 0 after H was formed")
+        << QStringList{"3.5", "10", "0.9", "0", "0.12", "6", "5.5", "4.4"} << " " << " " << "N 为 0" << "Text4";
     QTest::newRow("N = 0 and H = 0") << QStringList{"0", "0", "0.9", "0", "0.12", "6", "5.5", "4.4"} << " " << " "
                                      << "N 为 0" << "Text4";
     QTest::newRow("J not a number") << QStringList{"3.5", "10", "0.9", "4", "0.12", "六", "5.5", "4.4"} << " " << " "

@@ -20,7 +20,8 @@ class KeyboardTest : public QObject {
 
   WindowSlots* windows = nullptr;
 
-  template <class W> W* show(WindowKind kind) {
+  template <class W>
+  W* show(WindowKind kind) {
     auto* w = qobject_cast<W*>(windows->show(kind));
     if (w && !QTest::qWaitForWindowActive(w)) return nullptr;
     return w;
@@ -49,7 +50,7 @@ class KeyboardTest : public QObject {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 
-private slots:
+ private slots:
   void initTestCase() {
     t::SetUpWindowTests();
     QApplication::setQuitOnLastWindowClosed(false);

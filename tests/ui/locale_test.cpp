@@ -16,7 +16,7 @@ class LocaleTest : public QObject {
   // A number written with a point, as this locale writes it.
   QString local(const char* number) const { return QString::fromLatin1(number).replace('.', sep); }
 
-private slots:
+ private slots:
   void initTestCase() {
     t::SetUpWindowTests();
     QVERIFY2(sep.size() == 1, "KELVARO_EXPECT_SEPARATOR not set");

@@ -21,11 +21,13 @@ class MainWindowTest : public QObject {
 
   static std::unique_ptr<MainWindow> open() { return t::Open<MainWindow>(); }
   // The six inputs, in the order the rows below give them.
-  static QList<QLineEdit*> inputs(const MainWindow& w) { return {w.Text5, w.Text6, w.Text7, w.Text8, w.Text9, w.Text10}; }
+  static QList<QLineEdit*> inputs(const MainWindow& w) {
+    return {w.Text5, w.Text6, w.Text7, w.Text8, w.Text9, w.Text10};
+  }
   static void fill(MainWindow& w, const QStringList& texts) { t::Fill(inputs(w), texts); }
   static QStringList texts(const MainWindow& w) { return t::Texts(inputs(w)); }
 
-private slots:
+ private slots:
   void initTestCase() { t::SetUpWindowTests(); }
   void init() { t::RecordedFailures().clear(); }
 
@@ -44,38 +46,57 @@ private slots:
   void captionsAreExact() {
     auto w = open();
     t::VerifyCaptions({
-        {w->Command7, "吊车最小轮压计算"}, {w->Command3, "折减系数"}, {w->Label15, "Z:"},       {w->Label10, "Dmax:"},
-        {w->Label31, "Kn"},               {w->Label11, "Dmin:"},    {w->Label32, "Kn"},      {w->Label25, "柱    距"},
-        {w->Label2, "J:"},                {w->Label26, "米"},       {w->Label27, "吊车宽度"}, {w->Label8, "B:"},
-        {w->Label29, "米"},               {w->Command2, "吊车横向水平刹车力"},                {w->Label28, "大车轮距"},
-        {w->Label9, "W:"},                {w->Label30, "米"},       {w->Command1, "关于本程序"}, {w->Label1, "Pmax:"},
-        {w->Label4, "Kn"},                {w->Label3, "Pmin:"},     {w->Label5, "Kn"},       {w->Command4, "计算"},
-        {w->Command5, "清空"},            {w->Command6, "退出"},
+        {w->Command7, "吊车最小轮压计算"},
+        {w->Command3, "折减系数"},
+        {w->Label15, "Z:"},
+        {w->Label10, "Dmax:"},
+        {w->Label31, "Kn"},
+        {w->Label11, "Dmin:"},
+        {w->Label32, "Kn"},
+        {w->Label25, "柱    距"},
+        {w->Label2, "J:"},
+        {w->Label26, "米"},
+        {w->Label27, "吊车宽度"},
+        {w->Label8, "B:"},
+        {w->Label29, "米"},
+        {w->Command2, "吊车横向水平刹车力"},
+        {w->Label28, "大车轮距"},
+        {w->Label9, "W:"},
+        {w->Label30, "米"},
+        {w->Command1, "关于本程序"},
+        {w->Label1, "Pmax:"},
+        {w->Label4, "Kn"},
+        {w->Label3, "Pmin:"},
+        {w->Label5, "Kn"},
+        {w->Command4, "计算"},
+        {w->Command5, "清空"},
+        {w->Command6, "退出"},
     });
   }
 
   void controlsSitWhereTheTablePutsThem() {
     auto w = open();
-    t::VerifyGeometry(w.get(), {
-        {"Picture1", "", {120, 120, 5535, 2535}},      {"Frame2", "", {120, 2760, 5535, 2535}},
-        {"Command7", "", {3480, 3720, 1935, 300}},     {"Command3", "Frame2", {120, 240, 975, 255}},
-        {"Label15", "Frame2", {1200, 240, 135, 255}},  {"Text5", "Frame2", {1440, 240, 855, 270}},
-        {"Label10", "Frame2", {3240, 240, 495, 255}},  {"Label12", "Frame2", {3840, 240, 855, 255}},
-        {"Label31", "Frame2", {4800, 240, 255, 255}},  {"Label11", "Frame2", {3240, 600, 495, 255}},
-        {"Label13", "Frame2", {3840, 600, 855, 255}},  {"Label32", "Frame2", {4800, 600, 255, 255}},
-        {"Label25", "Frame2", {240, 720, 855, 255}},   {"Label2", "Frame2", {1200, 720, 255, 255}},
-        {"Text6", "Frame2", {1440, 720, 855, 270}},    {"Label26", "Frame2", {2280, 720, 255, 255}},
-        {"Label27", "Frame2", {240, 1080, 855, 255}},  {"Label8", "Frame2", {1200, 1080, 255, 255}},
-        {"Text7", "Frame2", {1440, 1080, 855, 270}},   {"Label29", "Frame2", {2280, 1080, 255, 255}},
-        {"Command2", "Frame2", {3360, 1320, 1935, 300}}, {"Label28", "Frame2", {240, 1440, 735, 255}},
-        {"Label9", "Frame2", {1200, 1440, 255, 255}},  {"Text8", "Frame2", {1440, 1440, 855, 270}},
-        {"Label30", "Frame2", {2280, 1440, 255, 255}}, {"Command1", "Frame2", {3600, 1680, 1695, 300}},
-        {"Label1", "Frame2", {960, 1800, 495, 255}},   {"Text9", "Frame2", {1440, 1800, 855, 270}},
-        {"Label4", "Frame2", {2400, 1800, 255, 255}},  {"Label3", "Frame2", {960, 2160, 495, 255}},
-        {"Text10", "Frame2", {1440, 2160, 855, 270}},  {"Label5", "Frame2", {2400, 2160, 255, 255}},
-        {"Command4", "Frame2", {2760, 2160, 855, 300}}, {"Command5", "Frame2", {3600, 2160, 855, 300}},
-        {"Command6", "Frame2", {4440, 2160, 855, 300}},
-    });
+    t::VerifyGeometry(
+        w.get(), {
+                     {"Picture1", "", {120, 120, 5535, 2535}},        {"Frame2", "", {120, 2760, 5535, 2535}},
+                     {"Command7", "", {3480, 3720, 1935, 300}},       {"Command3", "Frame2", {120, 240, 975, 255}},
+                     {"Label15", "Frame2", {1200, 240, 135, 255}},    {"Text5", "Frame2", {1440, 240, 855, 270}},
+                     {"Label10", "Frame2", {3240, 240, 495, 255}},    {"Label12", "Frame2", {3840, 240, 855, 255}},
+                     {"Label31", "Frame2", {4800, 240, 255, 255}},    {"Label11", "Frame2", {3240, 600, 495, 255}},
+                     {"Label13", "Frame2", {3840, 600, 855, 255}},    {"Label32", "Frame2", {4800, 600, 255, 255}},
+                     {"Label25", "Frame2", {240, 720, 855, 255}},     {"Label2", "Frame2", {1200, 720, 255, 255}},
+                     {"Text6", "Frame2", {1440, 720, 855, 270}},      {"Label26", "Frame2", {2280, 720, 255, 255}},
+                     {"Label27", "Frame2", {240, 1080, 855, 255}},    {"Label8", "Frame2", {1200, 1080, 255, 255}},
+                     {"Text7", "Frame2", {1440, 1080, 855, 270}},     {"Label29", "Frame2", {2280, 1080, 255, 255}},
+                     {"Command2", "Frame2", {3360, 1320, 1935, 300}}, {"Label28", "Frame2", {240, 1440, 735, 255}},
+                     {"Label9", "Frame2", {1200, 1440, 255, 255}},    {"Text8", "Frame2", {1440, 1440, 855, 270}},
+                     {"Label30", "Frame2", {2280, 1440, 255, 255}},   {"Command1", "Frame2", {3600, 1680, 1695, 300}},
+                     {"Label1", "Frame2", {960, 1800, 495, 255}},     {"Text9", "Frame2", {1440, 1800, 855, 270}},
+                     {"Label4", "Frame2", {2400, 1800, 255, 255}},    {"Label3", "Frame2", {960, 2160, 495, 255}},
+                     {"Text10", "Frame2", {1440, 2160, 855, 270}},    {"Label5", "Frame2", {2400, 2160, 255, 255}},
+                     {"Command4", "Frame2", {2760, 2160, 855, 300}},  {"Command5", "Frame2", {3600, 2160, 855, 300}},
+                     {"Command6", "Frame2", {4440, 2160, 855, 300}},
+                 });
     // Command7 belongs to the window but lies over the frame, in front of it.
     const QPoint centre = w->Command7->geometry().center();
     QVERIFY(w->Frame2->geometry().contains(centre));
@@ -84,9 +105,9 @@ private slots:
 
   void tabVisitsTheControlsInTabIndexOrder() {
     auto w = open();
-    QCOMPARE(t::TabOrder(w.get()), (QStringList{"Picture1", "Command3", "Text5", "Text6", "Text7", "Text8", "Command4",
-                                                "Command5", "Command6", "Command7", "Text9", "Text10", "Command1",
-                                                "Command2"}));
+    QCOMPARE(t::TabOrder(w.get()),
+             (QStringList{"Picture1", "Command3", "Text5", "Text6", "Text7", "Text8", "Command4", "Command5",
+                          "Command6", "Command7", "Text9", "Text10", "Command1", "Command2"}));
     // Labels and the frame never take the focus.
     for (const QLabel* label : w->findChildren<QLabel*>()) QCOMPARE(label->focusPolicy(), Qt::NoFocus);
     QCOMPARE(w->Frame2->focusPolicy(), Qt::NoFocus);
@@ -123,8 +144,8 @@ private slots:
     QTest::addColumn<QStringList>("inputs");  // Z, J, B, W, Pmax, Pmin
     QTest::addColumn<QString>("dmax");        // expected captions, or " " when nothing may change
     QTest::addColumn<QString>("dmin");
-    QTest::addColumn<QString>("message");     // a part of the failure message, empty on success
-    QTest::addColumn<QString>("focus");       // the field that takes the focus on failure
+    QTest::addColumn<QString>("message");  // a part of the failure message, empty on success
+    QTest::addColumn<QString>("focus");    // the field that takes the focus on failure
 
     QTest::newRow("worked example") << QStringList{"0.9", "6", "5.5", "4.4", "100", "30"} << "195" << "58.5" << ""
                                     << "";

@@ -19,7 +19,7 @@ class MinWheelWindowTest : public QObject {
   static QList<QLineEdit*> boxes(const MinWheelWindow& w) { return {w.Text1, w.Text2, w.Text3, w.Text4, w.Text9}; }
   static QStringList texts(const MinWheelWindow& w) { return t::Texts(boxes(w)); }
 
-private slots:
+ private slots:
   void initTestCase() { t::SetUpWindowTests(); }
   void init() { t::RecordedFailures().clear(); }
 
@@ -37,30 +37,44 @@ private slots:
   void captionsAreExact() {
     auto w = open();
     t::VerifyCaptions({
-        {w->Label19, "吊车最大轮压"}, {w->Label1, "Pmax:"}, {w->Label16, "Kn"}, {w->Label17, "吊 车 总 重 量"},
-        {w->Label3, "G:"},            {w->Label18, "t"},    {w->Label20, "吊车额定起重量"}, {w->Label4, "Q:"},
-        {w->Label21, "t"},            {w->Label5, "每 端 轮 数"}, {w->Label14, "N:"}, {w->Label22, "个"},
-        {w->Label24, "吊车最小轮压"}, {w->Label6, "Pmin:"}, {w->Label23, "Kn"}, {w->Command1, "计算"},
-        {w->Command2, "清空"},        {w->Command3, "退出"},
+        {w->Label19, "吊车最大轮压"},
+        {w->Label1, "Pmax:"},
+        {w->Label16, "Kn"},
+        {w->Label17, "吊 车 总 重 量"},
+        {w->Label3, "G:"},
+        {w->Label18, "t"},
+        {w->Label20, "吊车额定起重量"},
+        {w->Label4, "Q:"},
+        {w->Label21, "t"},
+        {w->Label5, "每 端 轮 数"},
+        {w->Label14, "N:"},
+        {w->Label22, "个"},
+        {w->Label24, "吊车最小轮压"},
+        {w->Label6, "Pmin:"},
+        {w->Label23, "Kn"},
+        {w->Command1, "计算"},
+        {w->Command2, "清空"},
+        {w->Command3, "退出"},
     });
   }
 
   void controlsSitWhereTheTablePutsThem() {
     auto w = open();
-    t::VerifyGeometry(w.get(), {
-        {"Frame1", "", {120, 120, 3135, 3015}},          {"Label19", "Frame1", {120, 360, 1215, 255}},
-        {"Label1", "Frame1", {1320, 360, 495, 255}},     {"Text1", "Frame1", {1800, 360, 855, 270}},
-        {"Label16", "Frame1", {2760, 360, 255, 255}},    {"Label17", "Frame1", {120, 720, 1335, 255}},
-        {"Label3", "Frame1", {1560, 720, 255, 255}},     {"Text2", "Frame1", {1800, 720, 855, 270}},
-        {"Label18", "Frame1", {2760, 720, 255, 255}},    {"Label20", "Frame1", {120, 1080, 1335, 255}},
-        {"Label4", "Frame1", {1560, 1080, 135, 255}},    {"Text3", "Frame1", {1800, 1080, 855, 270}},
-        {"Label21", "Frame1", {2760, 1080, 255, 255}},   {"Label5", "Frame1", {120, 1560, 1215, 255}},
-        {"Label14", "Frame1", {1560, 1560, 255, 255}},   {"Text4", "Frame1", {1800, 1560, 855, 270}},
-        {"Label22", "Frame1", {2760, 1560, 255, 255}},   {"Label24", "Frame1", {120, 2160, 1095, 255}},
-        {"Label6", "Frame1", {1320, 2160, 495, 255}},    {"Text9", "Frame1", {1800, 2160, 855, 270}},
-        {"Label23", "Frame1", {2760, 2160, 255, 255}},   {"Command1", "Frame1", {720, 2520, 855, 300}},
-        {"Command2", "Frame1", {1560, 2520, 735, 300}},  {"Command3", "Frame1", {2280, 2520, 735, 300}},
-    });
+    t::VerifyGeometry(
+        w.get(), {
+                     {"Frame1", "", {120, 120, 3135, 3015}},         {"Label19", "Frame1", {120, 360, 1215, 255}},
+                     {"Label1", "Frame1", {1320, 360, 495, 255}},    {"Text1", "Frame1", {1800, 360, 855, 270}},
+                     {"Label16", "Frame1", {2760, 360, 255, 255}},   {"Label17", "Frame1", {120, 720, 1335, 255}},
+                     {"Label3", "Frame1", {1560, 720, 255, 255}},    {"Text2", "Frame1", {1800, 720, 855, 270}},
+                     {"Label18", "Frame1", {2760, 720, 255, 255}},   {"Label20", "Frame1", {120, 1080, 1335, 255}},
+                     {"Label4", "Frame1", {1560, 1080, 135, 255}},   {"Text3", "Frame1", {1800, 1080, 855, 270}},
+                     {"Label21", "Frame1", {2760, 1080, 255, 255}},  {"Label5", "Frame1", {120, 1560, 1215, 255}},
+                     {"Label14", "Frame1", {1560, 1560, 255, 255}},  {"Text4", "Frame1", {1800, 1560, 855, 270}},
+                     {"Label22", "Frame1", {2760, 1560, 255, 255}},  {"Label24", "Frame1", {120, 2160, 1095, 255}},
+                     {"Label6", "Frame1", {1320, 2160, 495, 255}},   {"Text9", "Frame1", {1800, 2160, 855, 270}},
+                     {"Label23", "Frame1", {2760, 2160, 255, 255}},  {"Command1", "Frame1", {720, 2520, 855, 300}},
+                     {"Command2", "Frame1", {1560, 2520, 735, 300}}, {"Command3", "Frame1", {2280, 2520, 735, 300}},
+                 });
     QCOMPARE(t::TabOrder(w.get()),
              (QStringList{"Text9", "Command2", "Command1", "Text4", "Text3", "Text2", "Text1", "Command3"}));
   }

@@ -80,7 +80,8 @@ Calculator Parts(QWidget* window) {
   if (auto* w = qobject_cast<MainWindow*>(window)) {
     return {{w->Text5, w->Text6, w->Text7, w->Text8, w->Text9, w->Text10}, {w->Label12, w->Label13}, w->Command4};
   }
-  if (auto* w = qobject_cast<MinWheelWindow*>(window)) return {{w->Text1, w->Text2, w->Text3, w->Text4}, {w->Text9}, w->Command1};
+  if (auto* w = qobject_cast<MinWheelWindow*>(window))
+    return {{w->Text1, w->Text2, w->Text3, w->Text4}, {w->Text9}, w->Command1};
   if (auto* w = qobject_cast<HorizontalLoadWindow*>(window)) {
     return {{w->Text1, w->Text2, w->Text3, w->Text4, w->Text5, w->Text6, w->Text7, w->Text8},
             {w->Label12, w->Label13},
@@ -99,33 +100,44 @@ QStringList ResultTexts(const Calculator& c) {
 }
 
 class Texts {
-public:
+ public:
   explicit Texts(QRandomGenerator& random) : random_(random) {}
 
   // Half of the time a number an engineer would type, else anything at all.
   QString any() { return random_.bounded(2) ? plausible() : strange(); }
   QString plausible() {
     switch (random_.bounded(4)) {
-      case 0: return QString::number(random_.bounded(1, 1000));
-      case 1: return QString::number(random_.generateDouble() * 100, 'f', random_.bounded(0, 8));
-      case 2: return pick({"5.5", "4.4", "100", "30", "2", "20", "10", "3.5", "0.12", "0.9", "4", "6", "6.1"});
-      default: return fullWidth(QString::number(random_.bounded(1, 100000) / 100.0));
+      case 0:
+        return QString::number(random_.bounded(1, 1000));
+      case 1:
+        return QString::number(random_.generateDouble() * 100, 'f', random_.bounded(0, 8));
+      case 2:
+        return pick({"5.5", "4.4", "100", "30", "2", "20", "10", "3.5", "0.12", "0.9", "4", "6", "6.1"});
+      default:
+        return fullWidth(QString::number(random_.bounded(1, 100000) / 100.0));
     }
   }
   QString strange() {
     switch (random_.bounded(7)) {
-      case 0: return QString::number(std::ldexp(random_.generateDouble(), random_.bounded(-160, 140)), 'g', 9);
-      case 1: return pick({"", " ", "\u3000", "0", "-0", "1e38", "3.5e38", "1e-46", "inf", "nan", "0x1p3", ".", "1e+"});
-      case 2: return pick({"שלום 12", "\u202e1.5", "١٢٣", "٫٥", "e\u0301", "😀", "👨‍👩‍👧", "\U0001F9EE3.5"});
-      case 3: return controlCharacters();
-      case 4: return randomCodePoints();
-      case 5: return QString(random_.bounded(1, 40000), QChar(u'9'));
-      default: return QString::number(random_.bounded(-1000, 1));
+      case 0:
+        return QString::number(std::ldexp(random_.generateDouble(), random_.bounded(-160, 140)), 'g', 9);
+      case 1:
+        return pick({"", " ", "\u3000", "0", "-0", "1e38", "3.5e38", "1e-46", "inf", "nan", "0x1p3", ".", "1e+"});
+      case 2:
+        return pick({"שלום 12", "\u202e1.5", "١٢٣", "٫٥", "e\u0301", "😀", "👨‍👩‍👧", "\U0001F9EE3.5"});
+      case 3:
+        return controlCharacters();
+      case 4:
+        return randomCodePoints();
+      case 5:
+        return QString(random_.bounded(1, 40000), QChar(u'9'));
+      default:
+        return QString::number(random_.bounded(-1000, 1));
     }
   }
   QString megabyte() { return QString(1 << 20, QChar(u'１')); }
 
-private:
+ private:
   QString pick(std::initializer_list<const char*> texts) {
     return QString::fromUtf8(*(texts.begin() + random_.bounded(static_cast<int>(texts.size()))));
   }
@@ -193,7 +205,7 @@ class SoakTest : public QObject {
     ++(expected ? succeeded : failed);
   }
 
-private slots:
+ private slots:
   void initTestCase() {
     t::SetUpWindowTests();
     QApplication::setQuitOnLastWindowClosed(false);
@@ -203,11 +215,11 @@ private slots:
     const quint32 seed = qEnvironmentVariableIsSet("KELVARO_SOAK_SEED")
                              ? static_cast<quint32>(qEnvironmentVariableIntValue("KELVARO_SOAK_SEED"))
                              : QRandomGenerator::system()->generate();
-    const int steps = qEnvironmentVariableIsSet("KELVARO_SOAK_STEPS") ? qEnvironmentVariableIntValue("KELVARO_SOAK_STEPS")
-                                                                        : 4000;
-    const qint64 budgetMs = 1000 * (qEnvironmentVariableIsSet("KELVARO_SOAK_SECONDS")
-                                        ? qEnvironmentVariableIntValue("KELVARO_SOAK_SECONDS")
-                                        : 90);
+    const int steps =
+        qEnvironmentVariableIsSet("KELVARO_SOAK_STEPS") ? qEnvironmentVariableIntValue("KELVARO_SOAK_STEPS") : 4000;
+    const qint64 budgetMs =
+        1000 *
+        (qEnvironmentVariableIsSet("KELVARO_SOAK_SECONDS") ? qEnvironmentVariableIntValue("KELVARO_SOAK_SECONDS") : 90);
     std::printf("soak seed %u (repeat with KELVARO_SOAK_SEED=%u)\n", seed, seed);
     std::fflush(stdout);
     QRandomGenerator random(seed);

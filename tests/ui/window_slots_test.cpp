@@ -1,7 +1,7 @@
+#include "window_slots.h"
 #include "horizontal_load_window.h"
 #include "main_window.h"
 #include "window_test_support.h"
-#include "window_slots.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -35,7 +35,10 @@ class WindowSlotsTest : public QObject {
       const QRect g = c->geometry();
       out << QStringLiteral("%1 \"%2\" %3,%4 %5x%6 %7")
                  .arg(c->objectName(), edit ? edit->text() : t::CaptionOf(c))
-                 .arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height())
+                 .arg(g.x())
+                 .arg(g.y())
+                 .arg(g.width())
+                 .arg(g.height())
                  .arg(c->font().toString());
     }
     return out;
@@ -54,7 +57,7 @@ class WindowSlotsTest : public QObject {
             WindowKind::Form4, WindowKind::Form5, WindowKind::Form6};
   }
 
-private slots:
+ private slots:
   void initTestCase() { t::SetUpWindowTests(); }
   void init() { QApplication::setQuitOnLastWindowClosed(false); }
 
@@ -139,8 +142,7 @@ private slots:
     QTest::newRow("折减系数 opens the coefficient table") << "Command3" << WindowKind::Form2 << "折减系数";
     QTest::newRow("关于本程序 opens the About window") << "Command1" << WindowKind::Form4 << "关于Kelvaro";
     QTest::newRow("吊车最小轮压计算 opens its calculator") << "Command7" << WindowKind::Form3 << "吊车最小轮压计算";
-    QTest::newRow("吊车横向水平刹车力 opens its calculator") << "Command2" << WindowKind::Form5
-                                                           << "吊车横向水平刹车力";
+    QTest::newRow("吊车横向水平刹车力 opens its calculator") << "Command2" << WindowKind::Form5 << "吊车横向水平刹车力";
   }
   void theMainWindowsButtonsOpenOneWindowEach() {
     QFETCH(QString, button);
@@ -159,8 +161,8 @@ private slots:
     QTest::mouseClick(opener, Qt::LeftButton);
     QCOMPARE(slotsUnderTest.window(kind), opened);
     const auto open = QApplication::topLevelWidgets();
-    const auto shown = std::ranges::count_if(
-        open, [&](const QWidget* w) { return w->isVisible() && w->windowTitle() == caption; });
+    const auto shown =
+        std::ranges::count_if(open, [&](const QWidget* w) { return w->isVisible() && w->windowTitle() == caption; });
     QCOMPARE(shown, qsizetype(1));
     closeAndDestroy(opened);
     closeAndDestroy(main);

@@ -48,7 +48,8 @@ inline void SetUpWindowTests() {
 }
 
 /// A window owned by the test (not destroyed by closing), shown as the slots would show it.
-template <class Window> std::unique_ptr<Window> Open() {
+template <class Window>
+std::unique_ptr<Window> Open() {
   auto w = std::make_unique<Window>();
   w->setAttribute(Qt::WA_DeleteOnClose, false);
   w->show();
