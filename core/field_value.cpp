@@ -167,14 +167,17 @@ Result<double> ParseFieldDouble(std::string_view text, char32_t decimalSeparator
 }
 
 std::string FormatResult(float value, char32_t decimalSeparator) {
+  return FormatValue(static_cast<double>(value), decimalSeparator);
+}
+
+std::string FormatValue(double value, char32_t decimalSeparator) {
   if (std::isnan(value)) return "nan";
   if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
-  if (value == 0.0f) return "0";  // also for -0
+  if (value == 0.0) return "0";  // also for -0
 
   // Like printf's %.7g: fixed notation for decimal exponents -4 to 6, trailing zeros dropped.
   char buffer[32];
-  const auto [end, ec] =
-      std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value), std::chars_format::general, 7);
+  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
   std::string out;
   for (const char* p = buffer; ec == std::errc{} && p != end; ++p) {
     if (*p == '.') {

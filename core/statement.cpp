@@ -6,13 +6,14 @@
 namespace kelvaro::detail {
 namespace {
 
-// Anything not finite after an operation was an overflow or an invalid operation; both are Overflow.
+// Anything not finite after an operation was an overflow or an invalid operation; both are Overflow, and a
+// statement's overflow belongs to no single input.
 Wide Checked(double value) {
-  if (!std::isfinite(value)) return Wide::Failed(FailureKind::Overflow);
+  if (!std::isfinite(value)) return Wide::Failed(NumberFailure{FailureKind::Overflow});
   return Wide(value);
 }
 
-const std::optional<FailureKind>& FirstFailure(const Wide& a, const Wide& b) {
+const std::optional<NumberFailure>& FirstFailure(const Wide& a, const Wide& b) {
   return a.failure ? a.failure : b.failure;
 }
 
@@ -22,25 +23,26 @@ constexpr double SingleOverflowThreshold = 0x1.ffffffp127;
 }  // namespace
 
 Wide operator+(const Wide& a, const Wide& b) {
-  if (auto f = FirstFailure(a, b)) return Wide::Failed(*f);
+  if (const auto& f = FirstFailure(a, b)) return Wide::Failed(*f);
   return Checked(a.value + b.value);
 }
 
 Wide operator-(const Wide& a, const Wide& b) {
-  if (auto f = FirstFailure(a, b)) return Wide::Failed(*f);
+  if (const auto& f = FirstFailure(a, b)) return Wide::Failed(*f);
   return Checked(a.value - b.value);
 }
 
 Wide operator*(const Wide& a, const Wide& b) {
-  if (auto f = FirstFailure(a, b)) return Wide::Failed(*f);
+  if (const auto& f = FirstFailure(a, b)) return Wide::Failed(*f);
   return Checked(a.value * b.value);
 }
 
 Wide operator/(const Wide& a, const Wide& b) {
-  if (auto f = FirstFailure(a, b)) return Wide::Failed(*f);
+  if (const auto& f = FirstFailure(a, b)) return Wide::Failed(*f);
   if (b.value == 0.0) {
     const bool zeroByZero = a.value == 0.0 || std::isnan(a.value);
-    return Wide::Failed(zeroByZero ? FailureKind::Overflow : FailureKind::DivisionByZero);
+    return Wide::Failed(
+        NumberFailure{zeroByZero ? FailureKind::Overflow : FailureKind::DivisionByZero, b.input, b.input.has_value()});
   }
   return Checked(a.value / b.value);
 }
@@ -52,8 +54,8 @@ float Statements::Store(const Wide& statement) {
     return 0.0f;
   }
   const double v = statement.value;
-  if (std::fabs(v) >= SingleOverflowThreshold) {
-    failure_ = FailureKind::Overflow;
+  if (std::fabs(v) >= SingleOverflowThreshold || std::isnan(v)) {
+    failure_ = NumberFailure{FailureKind::Overflow};
     return 0.0f;
   }
   // Between FLT_MAX and the threshold the nearest single is FLT_MAX itself; clamping keeps the conversion
@@ -62,9 +64,18 @@ float Statements::Store(const Wide& statement) {
   return static_cast<float>(std::fmax(-max, std::fmin(v, max)));
 }
 
-float Statements::StoreOrdinate(const Wide& statement) {
+float Statements::StoreOrdinate(const Wide& statement, bool& beyond) {
   const float y = Store(statement);
-  return y < 0.0f ? 0.0f : y;
+  beyond = y < 0.0f;
+  return beyond ? 0.0f : y;
+}
+
+float Statements::Read(std::string_view text, char32_t decimalSeparator, Input input) {
+  if (failure_) return 0.0f;
+  const auto value = ParseFieldValue(text, decimalSeparator);
+  if (value) return *value;
+  failure_ = NumberFailure{value.error().kind, input};
+  return 0.0f;
 }
 
 }  // namespace kelvaro::detail

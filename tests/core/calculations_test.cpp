@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 
 namespace kelvaro::test {
 namespace {
@@ -50,19 +51,19 @@ TEST(ComputeOrdinates, FailsInTheStatementThatMeetsTheFault) {
     const char* tag;
     float J, B, W;
     FailureKind want;
+    std::optional<Input> blame;
   } rows[] = {
-      {"J = 0", 0, 5.5f, 4.4f, DivisionByZero},
-      {"J = W = 0 is zero by zero", 0, 5.5f, 0, Overflow},
-      {"Y1 beyond the single range, negative", Tiny, 0, 3e38f, Overflow},
-      {"Y3 beyond the single range", Tiny, -3e38f, 0, Overflow},
-      {"infinite J", std::numeric_limits<float>::infinity(), 1, 1, Overflow},
-      {"NaN B", 6, std::numeric_limits<float>::quiet_NaN(), 1, Overflow},
+      {"J = 0", 0, 5.5f, 4.4f, DivisionByZero, Input::J},
+      // Overflow by the rules, but the zero divisor is the cause.
+      {"J = W = 0 is zero by zero", 0, 5.5f, 0, Overflow, Input::J},
+      {"Y1 beyond the single range, negative", Tiny, 0, 3e38f, Overflow, std::nullopt},
+      {"Y3 beyond the single range", Tiny, -3e38f, 0, Overflow, std::nullopt},
+      {"infinite J", std::numeric_limits<float>::infinity(), 1, 1, Overflow, std::nullopt},
+      {"NaN B", 6, std::numeric_limits<float>::quiet_NaN(), 1, Overflow, std::nullopt},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.tag);
-    const auto y = ComputeOrdinates(row.J, row.B, row.W);
-    ASSERT_FALSE(y.has_value());
-    EXPECT_EQ(y.error().kind, row.want);
+    ExpectFailure(ComputeOrdinates(row.J, row.B, row.W), row.want, row.blame);
   }
 }
 
@@ -75,17 +76,20 @@ TEST(ComputeOrdinates, TakesJAsTextAtDoublePrecision) {
   } rows[] = {
       {"worked example", {"6"}, 5.5f, 4.4f, Is(2.1666667f)},
       {"comma separator", {"6,0", U','}, 5.5f, 4.4f, Is(2.1666667f)},
-      {"not a number", {"六"}, 5.5f, 4.4f, Fails(NotANumber)},
-      {"empty", {""}, 5.5f, 4.4f, Fails(NotANumber)},
-      {"J = 0", {"0"}, 5.5f, 4.4f, Fails(DivisionByZero)},
-      {"J = W = 0", {"0"}, 5.5f, 0, Fails(Overflow)},
-      {"beyond the double range", {"1e400"}, 5.5f, 4.4f, Fails(Overflow)},
+      {"not a number", {"六"}, 5.5f, 4.4f, Fails(NotANumber, Input::J)},
+      {"empty", {""}, 5.5f, 4.4f, Fails(NotANumber, Input::J)},
+      {"J = 0", {"0"}, 5.5f, 4.4f, Fails(DivisionByZero, Input::J)},
+      {"J = W = 0", {"0"}, 5.5f, 0, Fails(Overflow, Input::J)},
+      {"beyond the double range", {"1e400"}, 5.5f, 4.4f, Fails(Overflow, Input::J)},
       {"quotient beyond the double range", {"1e-320"}, 5.5f, 3e38f, Fails(Overflow)},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.tag);
     const auto y = ComputeOrdinates(row.J, row.B, row.W);
     ExpectOutcome(y ? Result<float>(y->SumY) : std::unexpected(y.error()), row.sumY);
+    if (y) {
+      EXPECT_EQ(y->J, *ParseFieldDouble(row.J.text, row.J.decimalSeparator)) << "J as read";
+    }
   }
 }
 
@@ -116,17 +120,16 @@ TEST(ComputeVerticalLoads, DeliversNothingOnFailure) {
     const char* tag;
     float Z, J, B, W, Pmax, Pmin;
     FailureKind want;
+    std::optional<Input> blame;
   } rows[] = {
-      {"J = 0", 0.9f, 0, 5.5f, 4.4f, 100, 30, DivisionByZero},
-      {"Dmax beyond the single range", 0.9f, 6, 5.5f, 4.4f, 3e38f, 30, Overflow},
-      {"only Dmin beyond the single range", 0.9f, 6, 5.5f, 4.4f, 100, -3e38f, Overflow},
-      {"infinite Pmax", 0.9f, 6, 5.5f, 4.4f, std::numeric_limits<float>::infinity(), 30, Overflow},
+      {"J = 0", 0.9f, 0, 5.5f, 4.4f, 100, 30, DivisionByZero, Input::J},
+      {"Dmax beyond the single range", 0.9f, 6, 5.5f, 4.4f, 3e38f, 30, Overflow, std::nullopt},
+      {"only Dmin beyond the single range", 0.9f, 6, 5.5f, 4.4f, 100, -3e38f, Overflow, std::nullopt},
+      {"infinite Pmax", 0.9f, 6, 5.5f, 4.4f, std::numeric_limits<float>::infinity(), 30, Overflow, std::nullopt},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.tag);
-    const auto d = ComputeVerticalLoads(row.Z, row.J, row.B, row.W, row.Pmax, row.Pmin);
-    ASSERT_FALSE(d.has_value());
-    EXPECT_EQ(d.error().kind, row.want);
+    ExpectFailure(ComputeVerticalLoads(row.Z, row.J, row.B, row.W, row.Pmax, row.Pmin), row.want, row.blame);
   }
 }
 
@@ -144,19 +147,20 @@ TEST(ComputeMinWheelPressure, SharesTheWeightAmongTheWheels) {
       {"N with comma separator", 100, 20, 10, {"2,5", U','}, Is(17.7199993f)},
       {"full-width N", 100, 20, 10, {"２"}, Is(47.150001525878906f)},
       {"negative result delivered", 1000, 20, 10, {"2"}, Is(-852.849976f)},
-      {"N = 0", 100, 20, 10, {"0"}, Fails(DivisionByZero)},
-      {"N = -0", 100, 20, 10, {"-0"}, Fails(DivisionByZero)},
-      {"S = 0 and N = 0", 100, 0, 0, {"0"}, Fails(Overflow)},
-      {"N empty", 100, 20, 10, {""}, Fails(NotANumber)},
-      {"N not a number", 100, 20, 10, {"两"}, Fails(NotANumber)},
-      {"N beyond the double range", 100, 20, 10, {"1e999"}, Fails(Overflow)},
+      {"N = 0", 100, 20, 10, {"0"}, Fails(DivisionByZero, Input::N)},
+      {"N = -0", 100, 20, 10, {"-0"}, Fails(DivisionByZero, Input::N)},
+      {"S = 0 and N = 0", 100, 0, 0, {"0"}, Fails(Overflow, Input::N)},
+      {"N empty", 100, 20, 10, {""}, Fails(NotANumber, Input::N)},
+      {"N not a number", 100, 20, 10, {"两"}, Fails(NotANumber, Input::N)},
+      {"N beyond the double range", 100, 20, 10, {"1e999"}, Fails(Overflow, Input::N)},
       {"S overflows before N is read", 100, 3e38f, 3e38f, {"x"}, Fails(Overflow)},
       {"quotient beyond double", 100, 20, 10, {"1e-320"}, Fails(Overflow)},
       {"Pmin beyond the single range", 100, 3e38f, 0, {"0.5"}, Fails(Overflow)},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.tag);
-    ExpectOutcome(ComputeMinWheelPressure(row.Pmax, row.G, row.Q, row.N), row.want);
+    const auto p = ComputeMinWheelPressure(row.Pmax, row.G, row.Q, row.N);
+    ExpectOutcome(p ? Result<float>(p->Pmin) : std::unexpected(p.error()), row.want);
   }
 }
 
@@ -198,22 +202,121 @@ TEST(ComputeHorizontalLoads, DeliversNothingOnFailure) {
     FieldText J;
     float B, W;
     FailureKind want;
+    std::optional<Input> blame;
   } rows[] = {
-      {"N = 0 after H was formed", 3.5f, 10, 0.12f, 0.9f, 0, {"6"}, 5.5f, 4.4f, DivisionByZero},
-      {"N = 0 and H = 0", 0, 0, 0.12f, 0.9f, 0, {"6"}, 5.5f, 4.4f, Overflow},
-      {"J not a number", 3.5f, 10, 0.12f, 0.9f, 4, {"abc"}, 5.5f, 4.4f, NotANumber},
-      {"J = 0", 3.5f, 10, 0.12f, 0.9f, 4, {"0"}, 5.5f, 4.4f, DivisionByZero},
+      {"N = 0 after H was formed", 3.5f, 10, 0.12f, 0.9f, 0, {"6"}, 5.5f, 4.4f, DivisionByZero, Input::N},
+      {"N = 0 and H = 0", 0, 0, 0.12f, 0.9f, 0, {"6"}, 5.5f, 4.4f, Overflow, Input::N},
+      {"J not a number", 3.5f, 10, 0.12f, 0.9f, 4, {"abc"}, 5.5f, 4.4f, NotANumber, Input::J},
+      {"J = 0", 3.5f, 10, 0.12f, 0.9f, 4, {"0"}, 5.5f, 4.4f, DivisionByZero, Input::J},
       // J's failure comes from step 1, before N = 0 is met in step 3.
-      {"J empty and N = 0", 3.5f, 10, 0.12f, 0.9f, 0, {""}, 5.5f, 4.4f, NotANumber},
-      {"H beyond the single range", 3e38f, 3e38f, 0.12f, 0.9f, 4, {"6"}, 5.5f, 4.4f, Overflow},
-      {"H1 beyond the single range", 3.5f, 10, 0.12f, 3e38f, Tiny, {"6"}, 5.5f, 4.4f, Overflow},
+      {"J empty and N = 0", 3.5f, 10, 0.12f, 0.9f, 0, {""}, 5.5f, 4.4f, NotANumber, Input::J},
+      {"H beyond the single range", 3e38f, 3e38f, 0.12f, 0.9f, 4, {"6"}, 5.5f, 4.4f, Overflow, std::nullopt},
+      {"H1 beyond the single range", 3.5f, 10, 0.12f, 3e38f, Tiny, {"6"}, 5.5f, 4.4f, Overflow, std::nullopt},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.tag);
-    const auto h = ComputeHorizontalLoads(row.G1, row.Q, row.AlphaH, row.Z, row.N, row.J, row.B, row.W);
-    ASSERT_FALSE(h.has_value());
-    EXPECT_EQ(h.error().kind, row.want);
+    ExpectFailure(ComputeHorizontalLoads(row.G1, row.Q, row.AlphaH, row.Z, row.N, row.J, row.B, row.W), row.want,
+                  row.blame);
   }
+}
+
+// From field texts: the first input that cannot be read is blamed, in read order, before anything is computed;
+// after that, failures are met in statement order.
+TEST(ComputeFromTexts, BlamesTheInputWhereTheCalculationFails) {
+  const struct {
+    const char* tag;
+    std::optional<VerticalLoadTexts> vertical;
+    std::optional<MinWheelPressureTexts> minWheel;
+    std::optional<HorizontalLoadTexts> horizontal;
+    FailureKind want;
+    std::optional<Input> blame;
+  } rows[] = {
+      // Z, J, B, W, Pmax, Pmin; read Pmax, Pmin, Z, J, B, W
+      {"Pmax is read first", VerticalLoadTexts{"x", "6", "5.5", "4.4", "y", "30"}, {}, {}, NotANumber, Input::Pmax},
+      {"then Pmin", VerticalLoadTexts{"x", "6", "5.5", "4.4", "100", "y"}, {}, {}, NotANumber, Input::Pmin},
+      {"a reading that overflows",
+       VerticalLoadTexts{"0.9", "6", "1e39", "4.4", "100", "30"},
+       {},
+       {},
+       Overflow,
+       Input::B},
+      {"J = 0", VerticalLoadTexts{"0.9", "0", "5.5", "4.4", "100", "30"}, {}, {}, DivisionByZero, Input::J},
+      {"Dmax overflows", VerticalLoadTexts{"0.9", "6", "5.5", "4.4", "3e38", "30"}, {}, {}, Overflow, std::nullopt},
+      // Pmax, G, Q, N
+      {"S overflows before N is read",
+       {},
+       MinWheelPressureTexts{"100", "3e38", "3e38", "abc"},
+       {},
+       Overflow,
+       std::nullopt},
+      {"N not a number", {}, MinWheelPressureTexts{"100", "20", "10", "abc"}, {}, NotANumber, Input::N},
+      {"G before N", {}, MinWheelPressureTexts{"100", "二十", "10", "abc"}, {}, NotANumber, Input::G},
+      {"N = 0 with S = 0", {}, MinWheelPressureTexts{"100", "0", "0", "0"}, {}, Overflow, Input::N},
+      // G1, Q, AlphaH, Z, N, J, B, W; read G1, Q, Z, N, AlphaH, B, W, then J in the first statement
+      {"H underflows to 0, then 0 / N = 0",
+       {},
+       {},
+       HorizontalLoadTexts{"1e-30", "0", "1e-30", "0.9", "0", "6", "5.5", "4.4"},
+       Overflow,
+       Input::N},
+      {"B is read before J",
+       {},
+       {},
+       HorizontalLoadTexts{"3.5", "10", "0.12", "0.9", "4", "abc", "x", "4.4"},
+       NotANumber,
+       Input::B},
+      {"J not a number",
+       {},
+       {},
+       HorizontalLoadTexts{"3.5", "10", "0.12", "0.9", "4", "abc", "5.5", "4.4"},
+       NotANumber,
+       Input::J},
+      {"J = 0 before N = 0",
+       {},
+       {},
+       HorizontalLoadTexts{"3.5", "10", "0.12", "0.9", "0", "0", "5.5", "4.4"},
+       DivisionByZero,
+       Input::J},
+      {"alpha H overflows",
+       {},
+       {},
+       HorizontalLoadTexts{"3.5", "10", "4e38", "0.9", "4", "6", "5.5", "4.4"},
+       Overflow,
+       Input::AlphaH},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.tag);
+    if (row.vertical) ExpectFailure(ComputeVerticalLoads(*row.vertical), row.want, row.blame);
+    if (row.minWheel) ExpectFailure(ComputeMinWheelPressure(*row.minWheel), row.want, row.blame);
+    if (row.horizontal) ExpectFailure(ComputeHorizontalLoads(*row.horizontal), row.want, row.blame);
+  }
+}
+
+// The working handed back with the worked examples' results: what a tooltip or a sheet shows comes from here.
+TEST(ComputeFromTexts, HandsBackTheWorking) {
+  const auto d = ComputeVerticalLoads(VerticalLoadTexts{"0,9", "6", "8", "4,4", "100", "30"}, U',');
+  ASSERT_TRUE(d.has_value());
+  EXPECT_EQ(Bits(d->Z), Bits(0.9f));
+  EXPECT_EQ(Bits(d->Pmax), Bits(100.0f));
+  EXPECT_EQ(Bits(d->Pmin), Bits(30.0f));
+  EXPECT_EQ(d->ordinates.J, 6.0);
+  EXPECT_EQ(Bits(d->ordinates.B), Bits(8.0f));
+  EXPECT_EQ(Bits(d->ordinates.W), Bits(4.4f));
+  EXPECT_EQ(Bits(d->ordinates.SumY), Bits(1.66666663f));
+  EXPECT_EQ(d->ordinates.beyondSupport, (std::array<bool, 4>{false, false, false, true}));
+
+  const auto p = ComputeMinWheelPressure(MinWheelPressureTexts{"100", "20", "10", " 2.7 "});
+  ASSERT_TRUE(p.has_value());
+  EXPECT_EQ(Bits(p->S), Bits(30.0f));
+  EXPECT_EQ(Bits(p->N), Bits(2.7));  // N as read, a double
+  EXPECT_EQ(Bits(p->Pmin), Bits(9.0f));
+
+  const auto h = ComputeHorizontalLoads(HorizontalLoadTexts{"3.5", "10", "0.12", "0.9", "4", "6.1", "4.5", "7"});
+  ASSERT_TRUE(h.has_value());
+  EXPECT_EQ(Bits(h->ordinates.J), Bits(6.1));  // J as read, a double
+  EXPECT_EQ(h->ordinates.beyondSupport, (std::array<bool, 4>{true, false, false, false}));
+  EXPECT_EQ(Bits(h->AlphaH), Bits(0.12f));
+  EXPECT_EQ(Bits(h->N), Bits(4.0f));
 }
 
 }  // namespace

@@ -8,7 +8,9 @@
 #include <bit>
 #include <cstdint>
 #include <iomanip>
+#include <optional>
 #include <ostream>
+#include <string>
 
 namespace kelvaro {
 
@@ -24,6 +26,8 @@ inline std::ostream& operator<<(std::ostream& os, FailureKind kind) {
   return os << "FailureKind(" << static_cast<int>(kind) << ")";
 }
 
+inline std::ostream& operator<<(std::ostream& os, Input input) { return os << SymbolOf(input); }
+
 }  // namespace kelvaro
 
 namespace kelvaro::test {
@@ -31,20 +35,34 @@ namespace kelvaro::test {
 inline std::uint32_t Bits(float f) { return std::bit_cast<std::uint32_t>(f); }
 inline std::uint64_t Bits(double d) { return std::bit_cast<std::uint64_t>(d); }
 
-/// One expected outcome in a table row: an exact value or a failure kind.
+/// One expected outcome in a table row: an exact value, or a failure kind with the input it blames (none when
+/// not given).
 template <class T>
 struct Outcome {
   bool ok;
   T value;
   FailureKind kind;
+  std::optional<Input> input;
 };
 template <class T>
 Outcome<T> Is(T value) {
-  return {true, value, FailureKind::NotANumber};
+  return {true, value, FailureKind::NotANumber, std::nullopt};
 }
 template <class T = float>
-Outcome<T> Fails(FailureKind kind) {
-  return {false, T{}, kind};
+Outcome<T> Fails(FailureKind kind, std::optional<Input> input = std::nullopt) {
+  return {false, T{}, kind, input};
+}
+
+inline std::string Blamed(const std::optional<Input>& input) {
+  return input ? std::string(SymbolOf(*input)) : "no input";
+}
+
+/// A failure of the kind given, blaming the input given (or none).
+template <class T>
+void ExpectFailure(const Result<T>& actual, FailureKind kind, std::optional<Input> input) {
+  ASSERT_FALSE(actual.has_value()) << "did not fail";
+  EXPECT_EQ(actual.error().kind, kind);
+  EXPECT_EQ(actual.error().input, input) << "blamed " << Blamed(actual.error().input) << ", want " << Blamed(input);
 }
 
 template <class T>
@@ -55,7 +73,7 @@ void ExpectOutcome(const Result<T>& actual, const Outcome<T>& expected) {
         << std::setprecision(17) << "got " << *actual << ", want " << expected.value;
   } else {
     ASSERT_FALSE(actual.has_value()) << "gave " << *actual;
-    EXPECT_EQ(actual.error().kind, expected.kind);
+    ExpectFailure(actual, expected.kind, expected.input);
   }
 }
 
