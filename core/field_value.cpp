@@ -11,12 +11,32 @@
 #include <optional>
 #include <system_error>
 
+// A standard library without floating-point std::from_chars (libc++ 19, the WebAssembly build) reads with
+// fast_float, the correctly rounding algorithm libstdc++'s own from_chars is built on.
+#ifndef __cpp_lib_to_chars
+#include <fast_float/fast_float.h>
+#endif
+
 namespace kelvaro {
 namespace {
 
 constexpr char32_t IdeographicSpace = U'\u3000';
 
 NumberFailure Failure(FailureKind kind) { return NumberFailure{kind}; }
+
+// Plain decimal ASCII to the nearest T, as std::from_chars reports it: result_out_of_range beyond T's range.
+template <class T>
+std::from_chars_result FromChars(const char* first, const char* last, T& value) {
+#ifdef __cpp_lib_to_chars
+  return std::from_chars(first, last, value, std::chars_format::general);
+#else
+  // fast_float rounds an overflow to infinity instead of reporting it (an underflow to a zero of its sign, as
+  // the caller makes of it anyway).
+  const auto [ptr, ec] = fast_float::from_chars(first, last, value, fast_float::chars_format::general);
+  if (ec == std::errc{} && std::isinf(value)) return {ptr, std::errc::result_out_of_range};
+  return {ptr, ec};
+#endif
+}
 
 // Decodes UTF-8 strictly; nullopt for malformed, overlong or surrogate sequences.
 std::optional<std::u32string> DecodeUtf8(std::string_view text) {
@@ -146,7 +166,7 @@ Result<T> ParseDecimal(std::string_view text, char32_t separator) {
   if (!decimal) return std::unexpected(Failure(FailureKind::NotANumber));
   const std::string& a = decimal->ascii;
   T value{};
-  const auto [ptr, ec] = std::from_chars(a.data(), a.data() + a.size(), value, std::chars_format::general);
+  const auto [ptr, ec] = FromChars(a.data(), a.data() + a.size(), value);
   if (ec == std::errc::result_out_of_range) {
     // Underflow is ignored: a value too small for the type reads as zero of its sign.
     if (decimal->aboveOne) return std::unexpected(Failure(FailureKind::Overflow));
