@@ -1,5 +1,5 @@
 # The two commands: `make run` and `make test`. Both install what they need first.
-.PHONY: all deps build test fuzz run bench screenshots package clean
+.PHONY: all deps build web test fuzz run bench screenshots package clean
 
 CMAKE ?= cmake
 CTEST ?= ctest
@@ -12,6 +12,11 @@ deps:
 build: deps
 	$(CMAKE) --preset dev
 	$(CMAKE) --build --preset dev
+
+# The browser edition: build/web/kelvaro.html, one file to open from disk (the dev build makes it as well).
+web: deps
+	$(CMAKE) --preset dev
+	$(CMAKE) --build --preset dev --target kelvaro_web
 
 # Every test, then all of them again under AddressSanitizer + UndefinedBehaviorSanitizer, then a short fuzz run.
 test: build

@@ -1,0 +1,140 @@
+// The page's API as scripts and outside checks see it: the shapes of its answers, singles in and out, the
+// separator, failures with the input they blame, and the messages in the core's words.
+//
+// Usage: node api_test.js <kelvaro.wasm> <core.js>
+'use strict';
+const assert = require('node:assert/strict');
+const fs = require('node:fs');
+
+const [modulePath, coreJs] = process.argv.slice(2);
+const { kelvaroCore } = require(coreJs);
+
+const f = Math.fround;
+let failures = 0;
+function check(tag, actual, want) {
+  try {
+    assert.deepStrictEqual(actual, want);
+  } catch (e) {
+    ++failures;
+    console.log(`FAIL ${tag}\n  got  ${JSON.stringify(actual)}\n  want ${JSON.stringify(want)}`);
+  }
+}
+function throws(tag, call) {
+  try {
+    call();
+    ++failures;
+    console.log(`FAIL ${tag}: no exception`);
+  } catch (e) {
+    if (!(e instanceof TypeError || e instanceof RangeError)) {
+      ++failures;
+      console.log(`FAIL ${tag}: ${e}`);
+    }
+  }
+}
+
+(async () => {
+  const k = await kelvaroCore(fs.readFileSync(modulePath));
+  const pick = (r, ...names) => Object.fromEntries(names.map((n) => [n, r[n]]));
+
+  // parseFieldValue / parseFieldDouble: { value } or { failure, input: null }
+  const parses = [
+    ['default Z is the single nearest 0.9', k.parseFieldValue('0.9', '.'), { value: f(0.9) }],
+    ['a double is not rounded to single', k.parseFieldDouble('0.9', '.'), { value: 0.9 }],
+    ['negative zero keeps its sign', Object.is(k.parseFieldValue('-0', '.').value, -0), true],
+    ['full-width digits', k.parseFieldValue('１００．５', '.'), { value: 100.5 }],
+    ['comma separator', k.parseFieldValue('1,5', ','), { value: 1.5 }],
+    ['point under a comma separator', k.parseFieldValue('1.5', ','), { failure: 'NotANumber', input: null }],
+    ['non-BMP separator', k.parseFieldValue('1\u{1D7CE}5', '\u{1D7CE}'), { value: 1.5 }],
+    ['empty', k.parseFieldValue('', '.'), { failure: 'NotANumber', input: null }],
+    ['beyond the single range', k.parseFieldValue('3.5e38', '.'), { failure: 'Overflow', input: null }],
+    ['within the double range', k.parseFieldDouble('3.5e38', '.'), { value: 3.5e38 }],
+    ['lone surrogate is not a number', k.parseFieldValue('1\uD800', '.'), { failure: 'NotANumber', input: null }],
+    ['bytes pass untouched: bad UTF-8', k.parseFieldValue(Uint8Array.of(0x31, 0xff), '.'),
+      { failure: 'NotANumber', input: null }],
+    ['bytes pass untouched: good UTF-8', k.parseFieldValue(Uint8Array.of(0x32, 0x2e, 0x35), '.'), { value: 2.5 }],
+  ];
+  for (const [tag, actual, want] of parses) check(tag, actual, want);
+
+  // formatResult: the core's text, in the given separator
+  const formats = [
+    ['worked example', k.formatResult(f(2.1666667), '.'), '2.166667'],
+    ['comma', k.formatResult(58.5, ','), '58,5'],
+    ['exponent form', k.formatResult(12345678, ','), '1,234568E+07'],
+    ['a double goes in as the nearest single', k.formatResult(0.1, '.'), k.formatResult(f(0.1), '.')],
+    ['negative zero', k.formatResult(-0, '.'), '0'],
+    ['odd separator', k.formatResult(58.5, '?'), '58?5'],
+  ];
+  for (const [tag, actual, want] of formats) check(tag, actual, want);
+
+  // the calculations: C++ member names, singles exact, the working with them
+  const d = k.computeVerticalLoads(0.9, 6, 5.5, 4.4, 100, 30);
+  const h = k.computeHorizontalLoads(3.5, 10, 0.12, 0.9, 4, '6', '.', 5.5, 4.4);
+  const p = k.computeMinWheelPressure(100, 20, 10, '2', '.');
+  const y = k.computeOrdinates(6, 8, 4.4);
+  const calculations = [
+    ['Dmax and Dmin', pick(d, 'Dmax', 'Dmin'), { Dmax: 195, Dmin: 58.5 }],
+    ['inputs as read are singles', pick(d, 'Z', 'Pmax'), { Z: f(0.9), Pmax: 100 }],
+    ['ordinates of the worked example', pick(d.ordinates, 'Y1', 'Y2', 'Y3', 'Y4', 'SumY'),
+      { Y1: f(0.26666665), Y2: 1, Y3: f(0.81666666), Y4: f(0.083333336), SumY: f(2.1666667) }],
+    ['working lines', d.working.map((w) => w.text)[5], 'Dmax = (SumY × Z) × Pmax = (2.166667 × 0.9) × 100 = 195 Kn'],
+    ['notes on the results', d.howReached.length, 2],
+    ['a wheel beyond the support', [y.Y4, y.beyondSupport], [0, [false, false, false, true]]],
+    ['H and H1', pick(h, 'H', 'H1'), { H: 15.892199516296387, H1: 7.747447490692139 }],
+    ['J read as a double', h.ordinates.J, 6],
+    ['Pmin and S', pick(p, 'Pmin', 'S', 'N'), { Pmin: f(47.15), S: 30, N: 2 }],
+    ['ordinates from text', k.computeOrdinatesFromText('6,0', ',', 5.5, 4.4).SumY, f(2.1666667)],
+    ['working in the separator given', k.computeMinWheelPressure(100, 20, 10, '2,5', ',').working[1].numbers,
+      '((30 / 2,5) × 9,81) − 100'],
+    ['numbers that are not singles go in rounded', k.computeVerticalLoads(0.9, 6, 5.5, 4.4, 100.1, 30).Dmax,
+      k.computeVerticalLoads(f(0.9), 6, 5.5, f(4.4), f(100.1), 30).Dmax],
+    ['N of infinity makes H1 zero', pick(k.computeHorizontalLoads(3.5, 10, 0.12, 0.9, Infinity, '6', '.', 5.5, 4.4),
+      'H1', 'N'), { H1: 0, N: Infinity }],
+  ];
+  for (const [tag, actual, want] of calculations) check(tag, actual, want);
+
+  // failures: exactly { failure, input }, the input by the symbol the windows show
+  const failed = [
+    ['J = 0 divides by zero', k.computeVerticalLoads(0.9, 0, 5.5, 4.4, 100, 30),
+      { failure: 'DivisionByZero', input: 'J' }],
+    ['J = W = 0 is zero by zero', k.computeOrdinates(0, 5.5, 0), { failure: 'Overflow', input: 'J' }],
+    ['a statement beyond the single range', k.computeVerticalLoads(1e30, 6, 5.5, 4.4, 1e30, 30),
+      { failure: 'Overflow', input: null }],
+    ['N text not a number', k.computeMinWheelPressure(100, 20, 10, '2个', '.'), { failure: 'NotANumber', input: 'N' }],
+    ['N = 0', k.computeMinWheelPressure(100, 20, 10, '0', '.'), { failure: 'DivisionByZero', input: 'N' }],
+    ['J text empty', k.computeHorizontalLoads(3.5, 10, 0.12, 0.9, 4, '', '.', 5.5, 4.4),
+      { failure: 'NotANumber', input: 'J' }],
+    ['N = 0 in H1', k.computeHorizontalLoads(3.5, 10, 0.12, 0.9, 0, '6', '.', 5.5, 4.4),
+      { failure: 'DivisionByZero', input: 'N' }],
+    ['from texts: αH blamed by its symbol', k.computeHorizontalLoadsFromTexts(
+      { G1: '3.5', Q: '10', AlphaH: 'x', Z: '0.9', N: '4', J: '6', B: '5.5', W: '4.4' }, '.'),
+      { failure: 'NotANumber', input: 'αH', zeroDivisor: false }],
+    ['from texts: read order Pmax before Z', k.computeVerticalLoadsFromTexts(
+      { Z: '', J: '6', B: '5.5', W: '4.4', Pmax: 'x', Pmin: '30' }, '.'),
+      { failure: 'NotANumber', input: 'Pmax', zeroDivisor: false }],
+  ];
+  for (const [tag, actual, want] of failed) check(tag, actual, want);
+
+  // the words of a failure come from the core
+  const words = [
+    ['caption', k.failureTitle(), '无法计算'],
+    ['not a number, in the locale\'s notation', k.failureMessage({ failure: 'NotANumber', input: 'J' }, 'abc', ','),
+      'J 的内容“abc”不是一个数。请输入数字，例如 6 或 0,9。'],
+    ['zero divisor', k.failureMessage({ failure: 'Overflow', input: 'J', zeroDivisor: true }, '0', '.'),
+      'J 为 0，不能作除数。请输入一个不为 0 的数。'],
+    ['overflow of a statement', k.failureMessage({ failure: 'Overflow', input: null }, '', '.'),
+      '计算中出现的数值太大，超出了单精度数的范围（约 ±3.4E+38）。请检查输入的数值。'],
+    ['empty fields', k.emptyFieldsMessage(['Pmax', 'αH']), 'Pmax、αH 是空的。请在每一栏输入一个数。'],
+  ];
+  for (const [tag, actual, want] of words) check(tag, actual, want);
+
+  // a separator is one character
+  throws('empty separator', () => k.parseFieldValue('1', ''));
+  throws('two-character separator', () => k.formatResult(1, '..'));
+  throws('more than eight texts', () => k.emptyFieldsMessage(Array(9).fill('J')));
+
+  console.log(failures ? `${failures} failed` : 'all passed');
+  process.exit(failures ? 1 : 0);
+})().catch((e) => {
+  console.error(e);
+  process.exit(1);
+});

@@ -1,0 +1,263 @@
+// The only way into the core from JavaScript: plain functions over numbers and UTF-8 bytes in the module's
+// memory. The caller writes a call's texts first (kelvaro_text), makes the call, then reads its answer: a JSON
+// object with the core's own member names (or the failure). Nothing is computed or worded here.
+#include "calculations.h"
+#include "messages.h"
+#include "working.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#define KELVARO_EXPORT(name) extern "C" __attribute__((export_name(#name)))
+
+namespace kelvaro::web {
+namespace {
+
+// The texts of the next call, and the answer of the last one. One call at a time: JavaScript is single-threaded.
+std::array<std::string, 8> texts;
+std::string answer;
+
+std::string_view Text(std::uint32_t index) { return index < texts.size() ? texts[index] : std::string_view(); }
+
+// The answer is JSON, which the browser parses faster than anything written by hand.
+
+/// The shortest decimal that reads back as the same double: a single, widened, arrives in JavaScript with every
+/// bit. JSON has no infinity, but 1e999 reads as one (an N of infinity makes H1 = 0, a result like any other).
+/// A calculation that meets a NaN fails, so no answer holds one.
+std::string Number(double v) {
+  if (std::isinf(v)) return v < 0 ? "-1e999" : "1e999";
+  if (std::isnan(v)) return "null";
+  char buffer[32];
+  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v);
+  return std::string(buffer, ec == std::errc{} ? end : buffer);
+}
+std::string Flag(bool v) { return v ? "true" : "false"; }
+std::string String(std::string_view text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\', out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      constexpr char hex[] = "0123456789abcdef";
+      out += "\\u00", out += hex[(c >> 4) & 0xF], out += hex[c & 0xF];
+    } else {
+      out += c;
+    }
+  }
+  return out + '"';
+}
+using Members = std::vector<std::pair<std::string_view, std::string>>;
+std::string Object(const Members& members) {
+  std::string out;
+  for (const auto& [name, value] : members) out += (out.empty() ? "{" : ",") + String(name) + ":" + value;
+  return out.empty() ? "{}" : out + "}";
+}
+std::string Array(const std::vector<std::string>& items) {
+  std::string out;
+  for (const std::string& item : items) out += (out.empty() ? "[" : ",") + item;
+  return out.empty() ? "[]" : out + "]";
+}
+std::string Strings(const std::vector<std::string>& texts) {
+  std::vector<std::string> items;
+  for (const std::string& text : texts) items.push_back(String(text));
+  return Array(items);
+}
+
+constexpr const char* KindName(FailureKind kind) {
+  switch (kind) {
+    case FailureKind::NotANumber:
+      return "NotANumber";
+    case FailureKind::DivisionByZero:
+      return "DivisionByZero";
+    case FailureKind::Overflow:
+      return "Overflow";
+  }
+  return "";
+}
+
+std::optional<FailureKind> KindNamed(std::string_view name) {
+  for (const auto kind : {FailureKind::NotANumber, FailureKind::DivisionByZero, FailureKind::Overflow}) {
+    if (name == KindName(kind)) return kind;
+  }
+  return std::nullopt;
+}
+
+std::optional<Input> InputNamed(std::string_view symbol) {
+  for (int i = 0; i < InputCount; ++i) {
+    if (symbol == SymbolOf(static_cast<Input>(i))) return static_cast<Input>(i);
+  }
+  return std::nullopt;
+}
+
+std::string Failure(const NumberFailure& f) {
+  return Object({{"failure", String(KindName(f.kind))},
+                 {"input", f.input ? String(SymbolOf(*f.input)) : "null"},
+                 {"zeroDivisor", Flag(f.zeroDivisor)}});
+}
+
+std::string Working(const std::vector<WorkingLine>& lines) {
+  std::vector<std::string> items;
+  for (const WorkingLine& line : lines) {
+    items.push_back(Object({{"quantity", String(line.quantity)},
+                            {"formula", String(line.formula)},
+                            {"numbers", String(line.numbers)},
+                            {"result", String(line.result)},
+                            {"unit", String(line.unit)},
+                            {"beyondSupport", Flag(line.beyondSupport)},
+                            {"text", String(LineText(line))}}));
+  }
+  return Array(items);
+}
+
+Members OrdinateMembers(const InfluenceOrdinates& y) {
+  std::vector<std::string> beyond;
+  for (const bool b : y.beyondSupport) beyond.push_back(Flag(b));
+  return {{"Y1", Number(y.Y1)}, {"Y2", Number(y.Y2)},     {"Y3", Number(y.Y3)},
+          {"Y4", Number(y.Y4)}, {"SumY", Number(y.SumY)}, {"J", Number(y.J)},
+          {"B", Number(y.B)},   {"W", Number(y.W)},       {"beyondSupport", Array(beyond)}};
+}
+std::string Ordinates(const InfluenceOrdinates& y) { return Object(OrdinateMembers(y)); }
+
+void Answer(const Result<InfluenceOrdinates>& y, char32_t separator) {
+  if (!y) {
+    answer = Failure(y.error());
+    return;
+  }
+  Members members = OrdinateMembers(*y);
+  members.emplace_back("working", Working(WorkingOf(*y, separator)));
+  answer = Object(members);
+}
+
+void Answer(const Result<VerticalLoads>& d, char32_t separator) {
+  answer = !d ? Failure(d.error())
+              : Object({{"Dmax", Number(d->Dmax)},
+                        {"Dmin", Number(d->Dmin)},
+                        {"Z", Number(d->Z)},
+                        {"Pmax", Number(d->Pmax)},
+                        {"Pmin", Number(d->Pmin)},
+                        {"ordinates", Ordinates(d->ordinates)},
+                        {"working", Working(WorkingOf(*d, separator))},
+                        {"howReached", Strings(HowReached(*d, separator))}});
+}
+
+void Answer(const Result<MinWheelPressure>& p, char32_t separator) {
+  answer = !p ? Failure(p.error())
+              : Object({{"Pmin", Number(p->Pmin)},
+                        {"Pmax", Number(p->Pmax)},
+                        {"G", Number(p->G)},
+                        {"Q", Number(p->Q)},
+                        {"S", Number(p->S)},
+                        {"N", Number(p->N)},
+                        {"working", Working(WorkingOf(*p, separator))},
+                        {"howReached", Strings(HowReached(*p, separator))}});
+}
+
+void Answer(const Result<HorizontalLoads>& h, char32_t separator) {
+  answer = !h ? Failure(h.error())
+              : Object({{"H", Number(h->H)},
+                        {"H1", Number(h->H1)},
+                        {"G1", Number(h->G1)},
+                        {"Q", Number(h->Q)},
+                        {"AlphaH", Number(h->AlphaH)},
+                        {"Z", Number(h->Z)},
+                        {"N", Number(h->N)},
+                        {"ordinates", Ordinates(h->ordinates)},
+                        {"working", Working(WorkingOf(*h, separator))},
+                        {"howReached", Strings(HowReached(*h, separator))}});
+}
+
+template <class T>
+void AnswerValue(const Result<T>& v) {
+  answer = v ? Object({{"value", Number(*v)}}) : Failure(v.error());
+}
+void AnswerText(std::string_view text) { answer = Object({{"text", String(text)}}); }
+
+}  // namespace
+}  // namespace kelvaro::web
+
+using namespace kelvaro;
+using namespace kelvaro::web;
+
+/// Room for text `index` of the next call, `bytes` long; the caller copies the UTF-8 there.
+KELVARO_EXPORT(kelvaro_text) char* kelvaro_text(std::uint32_t index, std::uint32_t bytes) {
+  if (index >= texts.size()) return nullptr;
+  texts[index].assign(bytes, '\0');
+  return texts[index].data();
+}
+
+/// The last call's answer: where it is and how many bytes long.
+KELVARO_EXPORT(kelvaro_answer) const char* kelvaro_answer() { return answer.data(); }
+KELVARO_EXPORT(kelvaro_answer_size) std::uint32_t kelvaro_answer_size() {
+  return static_cast<std::uint32_t>(answer.size());
+}
+
+// Field texts and result texts. The text read is text 0.
+KELVARO_EXPORT(kelvaro_parse_field_value) void kelvaro_parse_field_value(char32_t separator) {
+  AnswerValue(ParseFieldValue(Text(0), separator));
+}
+KELVARO_EXPORT(kelvaro_parse_field_double) void kelvaro_parse_field_double(char32_t separator) {
+  AnswerValue(ParseFieldDouble(Text(0), separator));
+}
+KELVARO_EXPORT(kelvaro_format_result) void kelvaro_format_result(float value, char32_t separator) {
+  AnswerText(FormatResult(value, separator));
+}
+
+// The calculations from numbers; a field taken as text is text 0. The working is written with a point, except
+// where the call takes a separator.
+KELVARO_EXPORT(kelvaro_compute_ordinates) void kelvaro_compute_ordinates(float J, float B, float W) {
+  Answer(ComputeOrdinates(J, B, W), U'.');
+}
+KELVARO_EXPORT(kelvaro_compute_ordinates_from_text)
+void kelvaro_compute_ordinates_from_text(char32_t separator, float B, float W) {
+  Answer(ComputeOrdinates(FieldText{Text(0), separator}, B, W), separator);
+}
+KELVARO_EXPORT(kelvaro_compute_vertical_loads)
+void kelvaro_compute_vertical_loads(float Z, float J, float B, float W, float Pmax, float Pmin) {
+  Answer(ComputeVerticalLoads(Z, J, B, W, Pmax, Pmin), U'.');
+}
+KELVARO_EXPORT(kelvaro_compute_min_wheel_pressure)
+void kelvaro_compute_min_wheel_pressure(float Pmax, float G, float Q, char32_t separator) {
+  Answer(ComputeMinWheelPressure(Pmax, G, Q, FieldText{Text(0), separator}), separator);
+}
+KELVARO_EXPORT(kelvaro_compute_horizontal_loads)
+void kelvaro_compute_horizontal_loads(float G1, float Q, float AlphaH, float Z, float N, char32_t separator, float B,
+                                      float W) {
+  Answer(ComputeHorizontalLoads(G1, Q, AlphaH, Z, N, FieldText{Text(0), separator}, B, W), separator);
+}
+
+// The calculations from the texts of their fields, texts in the order of the core's structures' members.
+KELVARO_EXPORT(kelvaro_vertical_loads_from_texts) void kelvaro_vertical_loads_from_texts(char32_t separator) {
+  Answer(ComputeVerticalLoads(VerticalLoadTexts{Text(0), Text(1), Text(2), Text(3), Text(4), Text(5)}, separator),
+         separator);
+}
+KELVARO_EXPORT(kelvaro_min_wheel_pressure_from_texts) void kelvaro_min_wheel_pressure_from_texts(char32_t separator) {
+  Answer(ComputeMinWheelPressure(MinWheelPressureTexts{Text(0), Text(1), Text(2), Text(3)}, separator), separator);
+}
+KELVARO_EXPORT(kelvaro_horizontal_loads_from_texts) void kelvaro_horizontal_loads_from_texts(char32_t separator) {
+  Answer(ComputeHorizontalLoads(
+             HorizontalLoadTexts{Text(0), Text(1), Text(2), Text(3), Text(4), Text(5), Text(6), Text(7)}, separator),
+         separator);
+}
+
+// The words the user reads. A failure and its input are named as in an answer ("DivisionByZero", "αH").
+KELVARO_EXPORT(kelvaro_failure_title) void kelvaro_failure_title() { AnswerText(FailureTitle); }
+/// Text 0 is the quoted field text, already cut short and made safe by the caller; text 1 the failure, text 2 the
+/// input (empty for none).
+KELVARO_EXPORT(kelvaro_failure_message) void kelvaro_failure_message(std::int32_t zeroDivisor, char32_t separator) {
+  const auto kind = KindNamed(Text(1));
+  AnswerText(kind ? FailureMessage(NumberFailure{*kind, InputNamed(Text(2)), zeroDivisor != 0}, Text(0), separator)
+                  : std::string());
+}
+/// Texts 0 to count - 1 name the empty fields' inputs, in the order they were checked.
+KELVARO_EXPORT(kelvaro_empty_fields_message) void kelvaro_empty_fields_message(std::uint32_t count) {
+  std::vector<Input> empty;
+  for (std::uint32_t i = 0; i < count; ++i) {
+    if (const auto input = InputNamed(Text(i))) empty.push_back(*input);
+  }
+  AnswerText(EmptyFieldsMessage(empty));
+}

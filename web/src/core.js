@@ -1,0 +1,127 @@
+// The calculation core in the browser: the WebAssembly module (web/bridge.cpp) behind plain JavaScript functions.
+// Numbers go in and out as JavaScript numbers: singles enter the module as f32, so a number that is not a single
+// is rounded to the nearest one on the way in (as Math.fround does), and every single that comes out is exact.
+// Texts go in as strings or as their UTF-8 bytes (a Uint8Array, passed on untouched).
+//
+// The page inlines this file; Node loads it with require() for the differential test.
+'use strict';
+
+async function kelvaroCore(moduleBytes) {
+  const { instance } = await WebAssembly.instantiate(moduleBytes, {});
+  const m = instance.exports;
+  m._initialize();
+  const encoder = new TextEncoder();
+  const decoder = new TextDecoder('utf-8');
+
+  function putText(index, text) {
+    const bytes = text instanceof Uint8Array ? text : encoder.encode(String(text));
+    const at = m.kelvaro_text(index, bytes.length);
+    if (at === 0) throw new RangeError('a call takes at most 8 texts');
+    new Uint8Array(m.memory.buffer, at, bytes.length).set(bytes);  // the view after the call: memory may grow
+  }
+  function putTexts(texts) {
+    texts.forEach((text, i) => putText(i, text));
+  }
+  function getText(at, size) {
+    return decoder.decode(new Uint8Array(m.memory.buffer, at, size));
+  }
+  // One character, as the core takes a decimal separator.
+  function separator(sep) {
+    const chars = [...String(sep)];
+    if (chars.length !== 1) throw new TypeError('sep must be one character, not ' + JSON.stringify(sep));
+    return chars[0].codePointAt(0);
+  }
+
+  // The last call's answer: JSON with the core's member names. Every number in it is written so that it reads back
+  // as the same double, and a single is exactly a double.
+  function answer() {
+    return JSON.parse(getText(m.kelvaro_answer(), m.kelvaro_answer_size()));
+  }
+  // A failure names its kind and the input it blames; the page also needs to know whether a divisor was zero.
+  function result(withDivisor = false) {
+    const out = answer();
+    if (!('failure' in out)) return out;
+    const failure = { failure: out.failure, input: out.input };
+    if (withDivisor) failure.zeroDivisor = out.zeroDivisor;
+    return failure;
+  }
+  function text() {
+    return answer().text;
+  }
+
+  return Object.freeze({
+    // The API the issue names.
+    parseFieldValue(text, sep) {
+      putText(0, text);
+      m.kelvaro_parse_field_value(separator(sep));
+      return result();
+    },
+    parseFieldDouble(text, sep) {
+      putText(0, text);
+      m.kelvaro_parse_field_double(separator(sep));
+      return result();
+    },
+    formatResult(value, sep) {
+      m.kelvaro_format_result(value, separator(sep));
+      return text();
+    },
+    computeOrdinates(J, B, W) {
+      m.kelvaro_compute_ordinates(J, B, W);
+      return result();
+    },
+    computeOrdinatesFromText(Jtext, sep, B, W) {
+      putText(0, Jtext);
+      m.kelvaro_compute_ordinates_from_text(separator(sep), B, W);
+      return result();
+    },
+    computeVerticalLoads(Z, J, B, W, Pmax, Pmin) {
+      m.kelvaro_compute_vertical_loads(Z, J, B, W, Pmax, Pmin);
+      return result();
+    },
+    computeMinWheelPressure(Pmax, G, Q, Ntext, sep) {
+      putText(0, Ntext);
+      m.kelvaro_compute_min_wheel_pressure(Pmax, G, Q, separator(sep));
+      return result();
+    },
+    computeHorizontalLoads(G1, Q, AlphaH, Z, N, Jtext, sep, B, W) {
+      putText(0, Jtext);
+      m.kelvaro_compute_horizontal_loads(G1, Q, AlphaH, Z, N, separator(sep), B, W);
+      return result();
+    },
+
+    // What the windows use: the calculations from their fields' texts (objects keyed by the inputs' names), and
+    // the words of a failure.
+    computeVerticalLoadsFromTexts(f, sep) {
+      putTexts([f.Z, f.J, f.B, f.W, f.Pmax, f.Pmin]);
+      m.kelvaro_vertical_loads_from_texts(separator(sep));
+      return result(true);
+    },
+    computeMinWheelPressureFromTexts(f, sep) {
+      putTexts([f.Pmax, f.G, f.Q, f.N]);
+      m.kelvaro_min_wheel_pressure_from_texts(separator(sep));
+      return result(true);
+    },
+    computeHorizontalLoadsFromTexts(f, sep) {
+      putTexts([f.G1, f.Q, f.AlphaH, f.Z, f.N, f.J, f.B, f.W]);
+      m.kelvaro_horizontal_loads_from_texts(separator(sep));
+      return result(true);
+    },
+    failureTitle() {
+      m.kelvaro_failure_title();
+      return text();
+    },
+    /** `quoted` is the field's text as the message may show it (see quoteFieldText in the page). */
+    failureMessage(failure, quoted, sep) {
+      putTexts([quoted, failure.failure, failure.input ?? '']);
+      m.kelvaro_failure_message(failure.zeroDivisor ? 1 : 0, separator(sep));
+      return text();
+    },
+    emptyFieldsMessage(inputs) {
+      putTexts(inputs);
+      m.kelvaro_empty_fields_message(inputs.length);
+      return text();
+    },
+  });
+}
+
+if (typeof module !== 'undefined') module.exports = { kelvaroCore };
