@@ -4,8 +4,12 @@
 
 #include <QApplication>
 
-int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+int main(int, char* argv[]) {
+  // The program takes no arguments: the toolkit is not handed any either, so that its own options (-reverse,
+  // -qwindowtitle, -style ...) cannot change how the program starts.
+  int toolkitArgc = 1;
+  char* toolkitArgv[] = {argv[0], nullptr};
+  QApplication app(toolkitArgc, toolkitArgv);
   kelvaro::ui::ApplyLook(app);
   kelvaro::app::WindowSlots windows;
   windows.show(kelvaro::ui::WindowKind::Form1);

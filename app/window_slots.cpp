@@ -32,9 +32,7 @@ ui::FormWindow* WindowSlots::window(WindowKind kind) const {
 ui::FormWindow* WindowSlots::show(WindowKind kind) {
   ui::FormWindow* w = window(kind);
   if (!w) {
-    const Factory& make = factories_[Index(kind)];
-    if (!make) return nullptr;
-    w = make();
+    w = factories_[Index(kind)]();
     connect(w, &ui::FormWindow::showWindowRequested, this, [this](WindowKind k) { show(k); });
     slots_[Index(kind)] = w;
   }

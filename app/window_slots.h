@@ -20,15 +20,15 @@ class WindowSlots : public QObject {
   WindowSlots();
 
   /// Creates the window with its design-time contents if none is open, else brings the open one to the front
-  /// with its texts as they are. Windows are top-level, modeless and without owner. Null for a kind not built.
+  /// with its texts as they are. Windows are top-level, modeless and without owner.
   ui::FormWindow* show(WindowKind kind);
   /// The open window of a kind, or null.
   ui::FormWindow* window(WindowKind kind) const;
 
  private:
   using Factory = std::function<ui::FormWindow*()>;
-  std::array<Factory, 6> factories_;
-  std::array<QPointer<ui::FormWindow>, 6> slots_;
+  std::array<Factory, ui::WindowKindCount> factories_;
+  std::array<QPointer<ui::FormWindow>, ui::WindowKindCount> slots_;
 };
 
 }  // namespace kelvaro::app

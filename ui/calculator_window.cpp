@@ -1,32 +1,63 @@
 #include "calculator_window.h"
 
+#include "messages.h"
+
+#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
+#include <QTextBoundaryFinder>
+
+#include <algorithm>
 
 namespace kelvaro::ui {
 namespace {
+
+using namespace Qt::StringLiterals;
 
 CalculatorWindow::FailureReporter& Reporter() {
   static CalculatorWindow::FailureReporter reporter;
   return reporter;
 }
 
-// Field texts can be long and hold anything that can be pasted: a message quotes only the start, and shows
-// control and direction-changing characters as U+FFFD so that they cannot garble the rest of the message.
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Characters that would act on the message instead of showing in it: controls, line breaks, and the marks,
+// embeddings, overrides and isolates that change the direction of the text around them. Other invisible
+// characters (the joiners and tags inside an emoji) stay.
+bool Unsafe(QChar c) {
+  switch (c.category()) {
+    case QChar::Other_Control:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+      return true;
+    default:
+      break;
+  }
+  const char16_t u = c.unicode();
+  return u == 0x061C || u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+}
+
+// Field texts can be long and hold anything that can be pasted: a message quotes only the first whole characters
+// (grapheme clusters, so that no character is cut in two), and shows control and direction-changing characters
+// as U+FFFD so that they cannot garble the rest of the message.
 QString Quoted(const QString& text) {
-  constexpr qsizetype Longest = 24;
-  QString quoted = text.size() <= Longest ? text : text.left(Longest) + QStringLiteral("…");
+  constexpr int Longest = 24;
+  QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, text);
+  qsizetype end = 0;
+  for (int i = 0; i < Longest && end != -1 && end < text.size(); ++i) end = clusters.toNextBoundary();
+  QString quoted = end == -1 || end >= text.size() ? text : text.left(end) + u'…';
   for (QChar& c : quoted) {
-    if (!c.isPrint() && !c.isSurrogate()) c = QChar::ReplacementCharacter;
+    if (Unsafe(c)) c = QChar::ReplacementCharacter;
   }
   return quoted;
 }
 
-// Spaces that align a caption ("柱    距") are not part of its name. (Plain loops: a regular expression here
-// would bring in and compile PCRE at start-up for every field.)
+// Spaces that align a caption ("柱    距") are not part of its name.
 QString WithoutSpaces(QString text) {
   text.removeIf([](QChar c) { return c.isSpace(); });
   return text;
@@ -39,6 +70,43 @@ QString Symbol(const QLabel* symbolLabel) {
   return symbol;
 }
 
+// A screen reader should say "柱距 J", and the symbol's label leads to its field.
+void Name(QLineEdit* box, const QLabel* caption, QLabel* symbol, const QLabel* unit) {
+  QString name = caption ? WithoutSpaces(caption->text()) : QString();
+  if (!name.isEmpty()) name += u' ';
+  box->setAccessibleName(name + Symbol(symbol));
+  if (unit) box->setAccessibleDescription(u"单位："_s + unit->text());
+  symbol->setBuddy(box);
+}
+
+// The width a text may take inside a result field in a given font: a label's contents less the indent a framed
+// label keeps (half an "x"), or a line edit's text area.
+qreal TextRoom(const QWidget* target, const QFont& font) {
+  if (const auto* label = qobject_cast<const QLabel*>(target)) {
+    const int indent = label->indent() < 0 && label->frameWidth() > 0
+                           ? QFontMetrics(font).horizontalAdvance(u'x') / 2 - label->margin()
+                           : std::max(label->indent(), 0);
+    return label->contentsRect().width() - indent;
+  }
+  const auto* box = qobject_cast<const QLineEdit*>(target);
+  const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+  const QMargins margins = box->textMargins();
+  // QLineEdit keeps a further 2 pixels of margin on each side of its text.
+  return box->width() - 2 * frame - margins.left() - margins.right() - 4;
+}
+
+// A cut number reads as a different number: a result that is wider than its field is drawn in a smaller font
+// until it fits whole, and the field keeps its place and size. One pixel is kept spare for the rounding of
+// fractional scale factors.
+void FitWhole(QWidget* target, const QString& text) {
+  QFont font = target->parentWidget()->font();
+  constexpr qreal Smallest = 5.0;
+  while (QFontMetricsF(font).horizontalAdvance(text) > TextRoom(target, font) - 1 && font.pointSizeF() > Smallest) {
+    font.setPointSizeF(std::max(Smallest, font.pointSizeF() - 0.25));
+  }
+  target->setFont(font);
+}
+
 }  // namespace
 
 char32_t SystemDecimalSeparator() {
@@ -46,43 +114,30 @@ char32_t SystemDecimalSeparator() {
   return ucs4.isEmpty() ? U'.' : ucs4.front();
 }
 
-float FieldReader::single(QLineEdit* field) {
-  const auto value = ParseFieldValue(field->text().toStdString(), separator_);
-  if (value) return *value;
-  if (!failure_) failure_ = CalculationFailure{value.error().kind, field};
-  return 0.0f;
-}
-
-FieldText FieldReader::text(QLineEdit* field) {
-  texts_.push_back(field->text().toStdString());
-  return FieldText{texts_.back(), separator_};
+std::string_view FieldTexts::operator()(const QLineEdit* field) {
+  return texts_.emplace_back(field->text().toStdString());
 }
 
 void CalculatorWindow::setFailureReporter(FailureReporter reporter) { Reporter() = std::move(reporter); }
+const CalculatorWindow::FailureReporter& CalculatorWindow::failureReporter() { return Reporter(); }
 
-void CalculatorWindow::declareInputs(const std::vector<Input>& inputs, std::vector<QLineEdit*> checkOrder,
+void CalculatorWindow::declareInputs(std::vector<Field> fields, std::vector<QLineEdit*> checkOrder,
                                      std::vector<QLineEdit*> clearList) {
-  inputs_ = inputs;
+  fields_ = std::move(fields);
   checkOrder_ = std::move(checkOrder);
   clearList_ = std::move(clearList);
   const QString separator = QString::fromUcs4(&separator_, 1);
-  for (const Input& input : inputs_) {
-    name(input);
+  for (const Field& f : fields_) {
+    Name(f.field, f.caption, f.symbol, f.unit);
     // Default texts ("0.9") are written with a point; in a locale that writes "0,9" they must read as numbers.
-    input.field->setText(input.field->text().replace(QLatin1Char('.'), separator));
-    connect(input.field, &QLineEdit::returnPressed, this, &CalculatorWindow::calculate);
+    f.field->setText(f.field->text().replace(u'.', separator));
+    connect(f.field, &QLineEdit::returnPressed, this, &CalculatorWindow::calculate);
   }
 }
 
-void CalculatorWindow::declareResultBox(const Input& result) { name(result); }
-
-void CalculatorWindow::name(const Input& input) {
-  // A screen reader should say "柱距 J".
-  QString caption = input.caption ? WithoutSpaces(input.caption->text()) : QString();
-  if (!caption.isEmpty()) caption += ' ';
-  input.field->setAccessibleName(caption + Symbol(input.symbol));
-  if (input.unit) input.field->setAccessibleDescription(QStringLiteral("单位：") + input.unit->text());
-  input.symbol->setBuddy(input.field);
+void CalculatorWindow::declareResultBox(QLineEdit* box, QLabel* caption, QLabel* symbol, QLabel* unit) {
+  Name(box, caption, symbol, unit);
+  connect(box, &QLineEdit::textChanged, box, [box](const QString& text) { FitWhole(box, text); });
 }
 
 void CalculatorWindow::declareButtons(QPushButton* calculateButton, QPushButton* clearButton, QPushButton* exitButton) {
@@ -91,65 +146,53 @@ void CalculatorWindow::declareButtons(QPushButton* calculateButton, QPushButton*
   connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
-QString CalculatorWindow::format(float value) const { return QString::fromStdString(FormatResult(value, separator_)); }
-
-void CalculatorWindow::calculate() {
-  // Every empty field takes the focus in turn, so the last empty one keeps it.
-  bool focusPlaced = false;
+bool CalculatorWindow::calculate() {
+  // Every empty field takes the focus in turn, so the last empty one keeps it; the message names them all.
+  std::vector<Input> empty;
   for (QLineEdit* field : checkOrder_) {
-    if (field->text().isEmpty()) {
-      field->setFocus();
-      focusPlaced = true;
+    if (!field->text().isEmpty()) continue;
+    field->setFocus();
+    for (const Field& f : fields_) {
+      if (f.field == field) empty.push_back(f.input);
     }
   }
+  if (!empty.empty()) {
+    report(FromUtf8(EmptyFieldsMessage(empty)));
+    return false;
+  }
 
-  FieldReader reader(separator_);
-  Outcome outcome = run(reader);
+  FieldTexts texts;
+  const Outcome outcome = run(texts);
   if (!outcome) {
-    const CalculationFailure& failure = outcome.error();
-    if (failure.field && !focusPlaced) {
-      failure.field->setFocus();
-      failure.field->selectAll();
+    const NumberFailure& failure = outcome.error();
+    QLineEdit* const blamed = failure.input ? fieldOf(*failure.input) : nullptr;
+    if (blamed) {
+      blamed->setFocus();
+      blamed->selectAll();
     }
-    report(messageFor(failure));
-    return;
+    report(
+        FromUtf8(FailureMessage(failure, blamed ? Quoted(blamed->text()).toStdString() : std::string(), separator_)));
+    return false;
   }
   for (const ResultText& result : *outcome) {
-    const QString text = format(result.value);
+    const QString text = FromUtf8(FormatResult(result.value, separator_));
     if (auto* label = qobject_cast<QLabel*>(result.target)) label->setText(text);
     if (auto* box = qobject_cast<QLineEdit*>(result.target)) box->setText(text);
-    result.target->setToolTip(result.howReached);
+    FitWhole(result.target, text);
+    result.target->setToolTip(FromUtf8(result.howReached));
   }
+  return true;
 }
 
 void CalculatorWindow::clear() {
   for (QLineEdit* field : clearList_) field->clear();
 }
 
-QString CalculatorWindow::symbolOf(const QLineEdit* field) const {
-  for (const Input& input : inputs_) {
-    if (input.field == field) return Symbol(input.symbol);
+QLineEdit* CalculatorWindow::fieldOf(Input input) const {
+  for (const Field& f : fields_) {
+    if (f.input == input) return f.field;
   }
-  return field->accessibleName();
-}
-
-QString CalculatorWindow::messageFor(const CalculationFailure& failure) const {
-  if (!failure.field) {
-    return QStringLiteral("计算中出现的数值太大，超出了单精度数的范围（约 ±3.4E+38）。请检查输入的数值。");
-  }
-  const QString symbol = symbolOf(failure.field);
-  const QString text = failure.field->text();
-  switch (failure.kind) {
-    case FailureKind::NotANumber:
-      if (text.isEmpty()) return QStringLiteral("%1 是空的。请输入一个数。").arg(symbol);
-      return QStringLiteral("%1 的内容“%2”不是一个数。请输入数字，例如 6 或 %3。")
-          .arg(symbol, Quoted(text), format(0.9f));
-    case FailureKind::DivisionByZero:
-      return QStringLiteral("%1 为 0，不能作除数。请输入一个不为 0 的数。").arg(symbol);
-    case FailureKind::Overflow:
-      return QStringLiteral("%1 的数值太大，超出了可以计算的范围。").arg(symbol);
-  }
-  return {};
+  return nullptr;
 }
 
 void CalculatorWindow::report(const QString& message) {
@@ -159,11 +202,11 @@ void CalculatorWindow::report(const QString& message) {
   }
   // One window-modal box per window, reused: the window stays usable behind it once it is dismissed.
   if (!messageBox_) {
-    messageBox_ = new QMessageBox(QMessageBox::Warning, QStringLiteral("无法计算"), QString(), QMessageBox::Ok, this);
+    messageBox_ = new QMessageBox(QMessageBox::Warning, FromUtf8(FailureTitle), QString(), QMessageBox::Ok, this);
     messageBox_->setTextFormat(Qt::PlainText);
     messageBox_->setWindowModality(Qt::WindowModal);
     messageBox_->setAttribute(Qt::WA_DeleteOnClose);
-    messageBox_->button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    messageBox_->button(QMessageBox::Ok)->setText(u"确定"_s);
   }
   messageBox_->setText(message);
   messageBox_->open();

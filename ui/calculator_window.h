@@ -1,6 +1,7 @@
-// The behaviour the three calculators share: Calculate (empty check, reading in read order, the core's call,
-// results in result order), Clear, Exit, and the report of a failed calculation. A calculator declares its
-// fields, orders, buttons and its one call; nothing else.
+// The behaviour the three calculators share: Calculate (empty check in check order, the core's call, results in
+// result order), Clear, Exit, and the report of a failed calculation. A calculator declares its fields, orders,
+// buttons and its one call to the core; nothing else. The core reads the fields' texts, says which input a
+// failure belongs to and hands back its working: a window never reads a number or works anything out itself.
 #pragma once
 
 #include "calculations.h"
@@ -11,8 +12,8 @@
 #include <deque>
 #include <expected>
 #include <functional>
-#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QLabel;
@@ -25,35 +26,22 @@ namespace kelvaro::ui {
 /// The decimal separator of the user's locale, as the core takes it.
 char32_t SystemDecimalSeparator();
 
-/// What went wrong, and in which field; no field when the numbers as a whole are too large.
-struct CalculationFailure {
-  FailureKind kind;
-  QLineEdit* field = nullptr;
-};
-
-/// Reads fields in the order the calculator asks for them; the first failing field is kept.
-class FieldReader {
+/// The UTF-8 texts of fields, kept alive for the core's views of them during one calculation.
+class FieldTexts {
  public:
-  explicit FieldReader(char32_t decimalSeparator) : separator_(decimalSeparator) {}
-
-  float single(QLineEdit* field);
-  /// A field taken as text: the calculation reads it at double precision when it first uses it.
-  FieldText text(QLineEdit* field);
-  const std::optional<CalculationFailure>& failure() const { return failure_; }
+  std::string_view operator()(const QLineEdit* field);
 
  private:
-  char32_t separator_;
-  std::deque<std::string> texts_;  // owns the UTF-8 that FieldText views point into
-  std::optional<CalculationFailure> failure_;
+  std::deque<std::string> texts_;
 };
 
-/// One result, for one result field, with a note on how it was reached for hand checking.
+/// One result, for one result field, with the note on how it was reached.
 struct ResultText {
   QWidget* target;  // a QLabel caption or a QLineEdit text
   float value;
-  QString howReached;
+  std::string howReached;
 };
-using Outcome = std::expected<std::vector<ResultText>, CalculationFailure>;
+using Outcome = std::expected<std::vector<ResultText>, NumberFailure>;
 
 class CalculatorWindow : public FormWindow {
   Q_OBJECT
@@ -62,43 +50,44 @@ class CalculatorWindow : public FormWindow {
   /// Shows a failure message for a window; tests replace the window-modal message box with a recorder.
   using FailureReporter = std::function<void(QWidget* window, const QString& message)>;
   static void setFailureReporter(FailureReporter reporter);
+  static const FailureReporter& failureReporter();
 
-  char32_t decimalSeparator() const { return separator_; }
+  /// An input field, the labels around it (they name it for screen readers) and the core's input it feeds.
+  struct Field {
+    QLineEdit* field;
+    QLabel* caption;  // may be null
+    QLabel* symbol;
+    QLabel* unit;  // may be null
+    Input input;
+  };
+  const std::vector<Field>& fields() const { return fields_; }
+  const std::vector<QLineEdit*>& checkOrder() const { return checkOrder_; }
+  const std::vector<QLineEdit*>& clearList() const { return clearList_; }
 
  public slots:
-  void calculate();
+  /// True when the results were written; false after a failure, which has been reported.
+  bool calculate();
   void clear();
 
  protected:
   using FormWindow::FormWindow;
 
-  /// An input field with the labels around it: they name it for screen readers and in failure messages.
-  struct Input {
-    QLineEdit* field;
-    QLabel* caption;  // may be null
-    QLabel* symbol;
-    QLabel* unit;  // may be null
-  };
-  void declareInputs(const std::vector<Input>& inputs, std::vector<QLineEdit*> checkOrder,
-                     std::vector<QLineEdit*> clearList);
+  void declareInputs(std::vector<Field> fields, std::vector<QLineEdit*> checkOrder, std::vector<QLineEdit*> clearList);
   /// A result shown in an editable box is named for screen readers like an input.
-  void declareResultBox(const Input& result);
+  void declareResultBox(QLineEdit* box, QLabel* caption, QLabel* symbol, QLabel* unit);
   void declareButtons(QPushButton* calculateButton, QPushButton* clearButton, QPushButton* exitButton);
 
-  /// Reads the fields in read order and makes the core's call.
-  virtual Outcome run(FieldReader& in) = 0;
+  /// Hands the fields' texts to the core and its results, with their notes, in result order.
+  virtual Outcome run(FieldTexts& in) = 0;
 
-  /// A value as the result fields write it, with this window's decimal separator.
-  QString format(float value) const;
+  char32_t separator() const { return separator_; }
 
  private:
-  QString symbolOf(const QLineEdit* field) const;
-  void name(const Input& input);
-  QString messageFor(const CalculationFailure& failure) const;
+  QLineEdit* fieldOf(Input input) const;
   void report(const QString& message);
 
   char32_t separator_ = SystemDecimalSeparator();
-  std::vector<Input> inputs_;
+  std::vector<Field> fields_;
   std::vector<QLineEdit*> checkOrder_;
   std::vector<QLineEdit*> clearList_;
   QPointer<QMessageBox> messageBox_;

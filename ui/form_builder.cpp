@@ -26,21 +26,21 @@ W* FormBuilder::place(W* control, const char* name, const Twips& at, int tabInde
   return control;
 }
 
-QLabel* FormBuilder::label(const char* name, QWidget* in, const Twips& at, const QString& caption, int tabIndex) {
-  auto* l = new QLabel(caption, in);
+QLabel* FormBuilder::label(const char* name, QWidget* in, const Twips& at, QStringView caption, int tabIndex) {
+  auto* l = new QLabel(caption.toString(), in);
   l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   l->setTextFormat(Qt::PlainText);
   place(l, name, at, tabIndex);
   // A few short captions ("Z:", "Dmax:") are narrower in the table than in any legible font; they grow to the
   // right, into the free space before the next control, rather than lose their last character. (One line's
   // advance is all a caption needs; sizeHint would lay every label out as a text block, a slower start.)
-  const int advance = l->fontMetrics().horizontalAdvance(caption);
+  const int advance = l->fontMetrics().horizontalAdvance(l->text());
   if (advance > l->width()) l->resize(advance, l->height());
   return l;
 }
 
 QLabel* FormBuilder::resultLabel(const char* name, QWidget* in, const Twips& at, int tabIndex) {
-  QLabel* l = label(name, in, at, QStringLiteral(" "), tabIndex);
+  QLabel* l = label(name, in, at, u" ", tabIndex);
   l->setFrameStyle(QFrame::Box | QFrame::Plain);
   l->setLineWidth(1);
   l->setAutoFillBackground(true);
@@ -56,19 +56,20 @@ QLabel* FormBuilder::resultLabel(const char* name, QWidget* in, const Twips& at,
   return l;
 }
 
-QLineEdit* FormBuilder::textBox(const char* name, QWidget* in, const Twips& at, const QString& text, int tabIndex) {
-  auto* e = new QLineEdit(text, in);
+QLineEdit* FormBuilder::textBox(const char* name, QWidget* in, const Twips& at, QStringView text, int tabIndex) {
+  auto* e = new QLineEdit(text.toString(), in);
   return place(e, name, at, tabIndex);
 }
 
-QPushButton* FormBuilder::button(const char* name, QWidget* in, const Twips& at, const QString& caption, int tabIndex) {
-  auto* b = new QPushButton(caption, in);
-  b->setAutoDefault(false);
+QPushButton* FormBuilder::button(const char* name, QWidget* in, const Twips& at, QStringView caption, int tabIndex) {
+  auto* b = new QPushButton(caption.toString(), in);
+  // Enter on a focused button presses it, as on the desktops the users come from.
+  b->setAutoDefault(true);
   return place(b, name, at, tabIndex);
 }
 
-QGroupBox* FormBuilder::frame(const char* name, QWidget* in, const Twips& at, const QString& caption, int tabIndex) {
-  auto* f = new QGroupBox(caption, in);
+QGroupBox* FormBuilder::frame(const char* name, QWidget* in, const Twips& at, QStringView caption, int tabIndex) {
+  auto* f = new QGroupBox(caption.toString(), in);
   f->setFocusPolicy(Qt::NoFocus);
   // The caption sits on the border line, so the frame's inside starts where its controls are placed.
   f->setStyleSheet(
@@ -77,9 +78,9 @@ QGroupBox* FormBuilder::frame(const char* name, QWidget* in, const Twips& at, co
   return place(f, name, at, tabIndex);
 }
 
-PictureBox* FormBuilder::picture(const char* name, QWidget* in, const Twips& at, const QString& svgResource,
+PictureBox* FormBuilder::picture(const char* name, QWidget* in, const Twips& at, QStringView svgResource,
                                  int tabIndex) {
-  return place(new PictureBox(svgResource, in), name, at, tabIndex);
+  return place(new PictureBox(svgResource.toString(), in), name, at, tabIndex);
 }
 
 void FormBuilder::applyTabOrder() {

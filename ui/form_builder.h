@@ -30,13 +30,13 @@ class FormBuilder {
  public:
   explicit FormBuilder(QWidget* window) : window_(window) {}
 
-  QLabel* label(const char* name, QWidget* in, const Twips& at, const QString& caption, int tabIndex);
+  QLabel* label(const char* name, QWidget* in, const Twips& at, QStringView caption, int tabIndex);
   /// White, bordered, initially a single space; a context menu copies its text.
   QLabel* resultLabel(const char* name, QWidget* in, const Twips& at, int tabIndex);
-  QLineEdit* textBox(const char* name, QWidget* in, const Twips& at, const QString& text, int tabIndex);
-  QPushButton* button(const char* name, QWidget* in, const Twips& at, const QString& caption, int tabIndex);
-  QGroupBox* frame(const char* name, QWidget* in, const Twips& at, const QString& caption, int tabIndex);
-  PictureBox* picture(const char* name, QWidget* in, const Twips& at, const QString& svgResource, int tabIndex);
+  QLineEdit* textBox(const char* name, QWidget* in, const Twips& at, QStringView text, int tabIndex);
+  QPushButton* button(const char* name, QWidget* in, const Twips& at, QStringView caption, int tabIndex);
+  QGroupBox* frame(const char* name, QWidget* in, const Twips& at, QStringView caption, int tabIndex);
+  PictureBox* picture(const char* name, QWidget* in, const Twips& at, QStringView svgResource, int tabIndex);
 
   /// Chains the focusable controls in ascending TabIndex and gives the focus to the first of them.
   void applyTabOrder();

@@ -7,12 +7,12 @@
 
 namespace kelvaro::ui {
 
-FormWindow::FormWindow(const QString& caption, int clientWidthTwips, int clientHeightTwips, const QString& iconResource)
+FormWindow::FormWindow(QStringView caption, int clientWidthTwips, int clientHeightTwips, QStringView iconResource)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint) {
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(caption);
-  setWindowIcon(QIcon(iconResource));
+  setWindowTitle(caption.toString());
+  setWindowIcon(QIcon(iconResource.toString()));
   setFixedSize(TwipsToPixels(clientWidthTwips), TwipsToPixels(clientHeightTwips));
 }
 

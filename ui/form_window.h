@@ -14,7 +14,7 @@ class FormWindow : public QWidget {
   Q_OBJECT
 
  public:
-  FormWindow(const QString& caption, int clientWidthTwips, int clientHeightTwips, const QString& iconResource);
+  FormWindow(QStringView caption, int clientWidthTwips, int clientHeightTwips, QStringView iconResource);
 
  signals:
   void showWindowRequested(kelvaro::ui::WindowKind kind);

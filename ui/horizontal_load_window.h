@@ -3,6 +3,8 @@
 
 #include "calculator_window.h"
 
+#include <optional>
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -59,8 +61,14 @@ class HorizontalLoadWindow : public CalculatorWindow {
   QPushButton* Command5;
   QPushButton* Command6;
 
+  /// The working of the last calculation that succeeded; empty until one has.
+  const std::optional<HorizontalLoads>& working() const { return working_; }
+
  protected:
-  Outcome run(FieldReader& in) override;
+  Outcome run(FieldTexts& in) override;
+
+ private:
+  std::optional<HorizontalLoads> working_;
 };
 
 }  // namespace kelvaro::ui

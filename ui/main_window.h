@@ -3,6 +3,8 @@
 
 #include "calculator_window.h"
 
+#include <optional>
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -54,8 +56,14 @@ class MainWindow : public CalculatorWindow {
   QPushButton* Command5;
   QPushButton* Command6;
 
+  /// The working of the last calculation that succeeded; empty until one has.
+  const std::optional<VerticalLoads>& working() const { return working_; }
+
  protected:
-  Outcome run(FieldReader& in) override;
+  Outcome run(FieldTexts& in) override;
+
+ private:
+  std::optional<VerticalLoads> working_;
 };
 
 }  // namespace kelvaro::ui

@@ -3,6 +3,8 @@
 
 #include "calculator_window.h"
 
+#include <optional>
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -41,8 +43,14 @@ class MinWheelWindow : public CalculatorWindow {
   QPushButton* Command2;
   QPushButton* Command3;
 
+  /// The working of the last calculation that succeeded; empty until one has.
+  const std::optional<MinWheelPressure>& working() const { return working_; }
+
  protected:
-  Outcome run(FieldReader& in) override;
+  Outcome run(FieldTexts& in) override;
+
+ private:
+  std::optional<MinWheelPressure> working_;
 };
 
 }  // namespace kelvaro::ui

@@ -143,6 +143,9 @@ class HorizontalLoadWindowTest : public QObject {
                                     << "J 的内容“六”不是一个数" << "Text6";
     QTest::newRow("J = 0") << QStringList{"3.5", "10", "0.9", "4", "0.12", "0", "5.5", "4.4"} << " " << " "
                            << "J 为 0" << "Text6";
+    // H underflows to 0 and H1 meets 0 / 0: an Overflow by the rules, caused by N = 0.
+    QTest::newRow("H underflows to 0, then N = 0")
+        << QStringList{"1e-30", "0", "0.9", "0", "1e-30", "6", "5.5", "4.4"} << " " << " " << "N 为 0" << "Text4";
     QTest::newRow("H beyond the single range") << QStringList{"3e38", "3e38", "0.9", "4", "0.12", "6", "5.5", "4.4"}
                                                << " " << " " << "计算中出现的数值太大" << "";
     QTest::newRow("G1 read before B") << QStringList{"x", "10", "0.9", "4", "0.12", "6", "y", "4.4"} << " " << " "
@@ -163,6 +166,7 @@ class HorizontalLoadWindowTest : public QObject {
     QCOMPARE(t::RecordedFailures().size(), message.isEmpty() ? 0 : 1);
     if (!message.isEmpty()) QVERIFY2(t::RecordedFailures().front().contains(message), qPrintable(message));
     if (!focus.isEmpty()) QCOMPARE(w->focusWidget()->objectName(), focus);
+    if (focus.isEmpty() && !message.isEmpty()) QCOMPARE(w->focusWidget(), w->Command4);  // no field is blamed
   }
 
   void resultsExplainHowTheyWereReached() {

@@ -43,8 +43,7 @@ class KeyboardTest : public QObject {
     return true;
   }
   void closeAll() {
-    for (auto kind : {WindowKind::Form1, WindowKind::Form2, WindowKind::Form3, WindowKind::Form4, WindowKind::Form5,
-                      WindowKind::Form6}) {
+    for (const WindowKind kind : AllWindowKinds) {
       if (QWidget* w = windows->window(kind)) w->close();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -126,6 +125,48 @@ class KeyboardTest : public QObject {
     QVERIFY(windows->window(WindowKind::Form2));
     QVERIFY(press(h, h->Command6));
     QVERIFY(!windows->window(WindowKind::Form5));
+  }
+
+  void enterOnAFocusedButtonPressesIt_data() {
+    QTest::addColumn<WindowKind>("kind");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<WindowKind>("shows");  // the window the press shows; the window itself when it closes
+    QTest::newRow("main window: 折减系数, Return")
+        << WindowKind::Form1 << "Command3" << int(Qt::Key_Return) << WindowKind::Form2;
+    QTest::newRow("main window: 退出, keypad Enter")
+        << WindowKind::Form1 << "Command6" << int(Qt::Key_Enter) << WindowKind::Form1;
+    QTest::newRow("wheel pressure: 退出")
+        << WindowKind::Form3 << "Command3" << int(Qt::Key_Return) << WindowKind::Form3;
+    QTest::newRow("about: OK") << WindowKind::Form4 << "Command1" << int(Qt::Key_Return) << WindowKind::Form4;
+    QTest::newRow("horizontal load: 系数, keypad Enter")
+        << WindowKind::Form5 << "Command3" << int(Qt::Key_Enter) << WindowKind::Form6;
+    QTest::newRow("αH note: *明白了*") << WindowKind::Form6 << "Command1" << int(Qt::Key_Return) << WindowKind::Form6;
+  }
+  void enterOnAFocusedButtonPressesIt() {
+    QFETCH(WindowKind, kind);
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    QFETCH(WindowKind, shows);
+    QWidget* w = show<QWidget>(kind);
+    QVERIFY(w);
+    auto* b = w->findChild<QPushButton*>(button);
+    QVERIFY(tabTo(w, b));
+    QTest::keyClick(b, Qt::Key(key));
+    if (shows == kind) {
+      QVERIFY(!windows->window(kind));
+    } else {
+      QVERIFY(windows->window(shows));
+    }
+  }
+
+  void enterOnCalculateCalculates() {
+    auto* w = show<MainWindow>(WindowKind::Form1);
+    QVERIFY(w);
+    t::Fill({w->Text7, w->Text8, w->Text9, w->Text10}, {"5.5", "4.4", "100", "30"});
+    QVERIFY(tabTo(w, w->Command4));
+    QTest::keyClick(w->Command4, Qt::Key_Return);
+    QCOMPARE(w->Label12->text(), QStringLiteral("195"));
   }
 
   void referenceWindowsCloseByKeyboard() {

@@ -173,6 +173,14 @@ class MainWindowTest : public QObject {
     QTest::newRow("direction and control characters are not quoted as such")
         << QStringList{"0.9", "6", "5.5", "4.4", QString::fromUtf8("\u202e1\x07"), "30"} << " " << " "
         << QString::fromUtf8("Pmax 的内容“\ufffd1\ufffd”") << "Text9";
+    // Cut by whole characters: a character of two UTF-16 units, or of several code points, is never split.
+    QTest::newRow("quote cut after a whole emoji")
+        << QStringList{"0.9", "6", "5.5", "4.4", QString(23, u'a') + QString::fromUtf8("😀b"), "30"} << " " << " "
+        << QString(23, u'a') + QString::fromUtf8("😀…”") << "Text9";
+    QTest::newRow("quote cut after a whole family")
+        << QStringList{"0.9", "6", "5.5", "4.4", QString(23, u'a') + QString::fromUtf8("👨‍👩‍👧b"), "30"}
+        << " "
+        << " " << QString(23, u'a') + QString::fromUtf8("👨‍👩‍👧…”") << "Text9";
     QTest::newRow("long pasted text is quoted short")
         << QStringList{"0.9", "6", "5.5", "4.4", QString(30000, 'x'), "30"} << " " << " "
         << "Pmax 的内容“xxxxxxxxxxxxxxxxxxxxxxxx…”" << "Text9";
@@ -215,11 +223,12 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QStringList>("inputs");  // Z, J, B, W, Pmax, Pmin
     QTest::addColumn<QString>("focus");
     QTest::addColumn<QString>("message");
+    // The message names every empty field, in check order, and the caret is in the last of them.
     QTest::newRow("all empty: last in check order") << QStringList{"", "", "", "", "", ""} << "Text10"
-                                                    << "Pmax 是空的";
+                                                    << "Z、J、B、W、Pmax、Pmin 是空的";
     QTest::newRow("one empty") << QStringList{"0.9", "6", "", "4.4", "100", "30"} << "Text7" << "B 是空的";
     QTest::newRow("two empty: the later keeps it") << QStringList{"", "6", "5.5", "", "100", "30"} << "Text8"
-                                                   << "Z 是空的";
+                                                   << "Z、W 是空的";
   }
   void emptyFieldsTakeTheFocus() {
     QFETCH(QStringList, inputs);
@@ -280,7 +289,7 @@ class MainWindowTest : public QObject {
   }
 
   void failureIsShownInAWindowModalMessage() {
-    kelvaro::ui::CalculatorWindow::setFailureReporter(nullptr);
+    const t::ReporterSwap shown(nullptr);
     auto w = open();
     fill(*w, {"0.9", "0", "5.5", "4.4", "100", "30"});
     w->calculate();
@@ -294,7 +303,6 @@ class MainWindowTest : public QObject {
     w->calculate();
     QCOMPARE(w->findChildren<QMessageBox*>().size(), 1);
     box->close();
-    kelvaro::test::SetUpWindowTests();
   }
 
   void exitClosesAndDestroysTheWindow() {

@@ -110,6 +110,9 @@ class MinWheelWindowTest : public QObject {
     QTest::newRow("Pmax read first") << QStringList{"x", "y", "10", "2"} << "" << "Pmax 的内容“x”" << "Text1";
     QTest::newRow("result beyond the single range") << QStringList{"100", "3e38", "0", "0.5"} << ""
                                                     << "计算中出现的数值太大" << "";
+    // S = Q + G fails before N is ever read: N is not to blame.
+    QTest::newRow("S overflows before N is read") << QStringList{"100", "3e38", "3e38", "abc"} << ""
+                                                  << "计算中出现的数值太大" << "";
   }
   void calculate() {
     QFETCH(QStringList, inputs);
@@ -123,6 +126,7 @@ class MinWheelWindowTest : public QObject {
     QCOMPARE(t::RecordedFailures().size(), message.isEmpty() ? 0 : 1);
     if (!message.isEmpty()) QVERIFY2(t::RecordedFailures().front().contains(message), qPrintable(message));
     if (!focus.isEmpty()) QCOMPARE(w->focusWidget()->objectName(), focus);
+    if (focus.isEmpty() && !message.isEmpty()) QCOMPARE(w->focusWidget(), w->Command1);  // no field is blamed
   }
 
   void resultExplainsHowItWasReached() {

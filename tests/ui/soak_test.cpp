@@ -26,8 +26,7 @@ namespace t = kelvaro::test;
 
 namespace {
 
-constexpr WindowKind Kinds[] = {WindowKind::Form1, WindowKind::Form2, WindowKind::Form3,
-                                WindowKind::Form4, WindowKind::Form5, WindowKind::Form6};
+constexpr const auto& Kinds = AllWindowKinds;
 
 std::string Utf8(const QLineEdit* field) { return field->text().toStdString(); }
 
@@ -55,7 +54,7 @@ std::optional<QStringList> ExpectedResults(QWidget* window) {
     if (!Pmax || !G || !Q) return std::nullopt;
     const auto p = ComputeMinWheelPressure(*Pmax, *G, *Q, FieldText{N});
     if (!p) return std::nullopt;
-    return QStringList{Text(*p)};
+    return QStringList{Text(p->Pmin)};
   }
   if (auto* w = qobject_cast<HorizontalLoadWindow*>(window)) {
     const auto G1 = Single(w->Text1), Q = Single(w->Text2), Z = Single(w->Text3), N = Single(w->Text4),
@@ -231,7 +230,7 @@ class SoakTest : public QObject {
     for (; step < steps && clock.elapsed() < budgetMs; ++step) {
       QList<QWidget*> open = openWindows();
       if (open.isEmpty() || random.bounded(20) == 0) {
-        windows.show(Kinds[random.bounded(6)]);
+        windows.show(Kinds[random.bounded(static_cast<quint32>(Kinds.size()))]);
         open = openWindows();
       }
       QWidget* window = open[random.bounded(static_cast<int>(open.size()))];

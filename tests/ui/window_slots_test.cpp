@@ -53,8 +53,7 @@ class WindowSlotsTest : public QObject {
     }
   }
   static QList<WindowKind> allKinds() {
-    return {WindowKind::Form1, WindowKind::Form2, WindowKind::Form3,
-            WindowKind::Form4, WindowKind::Form5, WindowKind::Form6};
+    return {kelvaro::ui::AllWindowKinds.begin(), kelvaro::ui::AllWindowKinds.end()};
   }
 
  private slots:

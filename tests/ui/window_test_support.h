@@ -47,6 +47,22 @@ inline void SetUpWindowTests() {
       [](QWidget*, const QString& message) { RecordedFailures().append(message); });
 }
 
+/// Puts another failure reporter in place for one test, and the previous one back when the test ends, even when
+/// a check fails and returns early.
+class ReporterSwap {
+ public:
+  explicit ReporterSwap(ui::CalculatorWindow::FailureReporter reporter)
+      : saved_(ui::CalculatorWindow::failureReporter()) {
+    ui::CalculatorWindow::setFailureReporter(std::move(reporter));
+  }
+  ~ReporterSwap() { ui::CalculatorWindow::setFailureReporter(saved_); }
+  ReporterSwap(const ReporterSwap&) = delete;
+  ReporterSwap& operator=(const ReporterSwap&) = delete;
+
+ private:
+  ui::CalculatorWindow::FailureReporter saved_;
+};
+
 /// A window owned by the test (not destroyed by closing), shown as the slots would show it.
 template <class Window>
 std::unique_ptr<Window> Open() {
