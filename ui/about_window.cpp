@@ -35,7 +35,7 @@ AboutWindow::AboutWindow() : FormWindow(u"关于Kelvaro", 4680, 3090, u":/icons/
   title.setUnderline(false);
   Label7->setFont(title);
 
-  connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+  closes(Command1);
 }
 
 }  // namespace kelvaro::ui

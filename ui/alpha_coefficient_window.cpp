@@ -20,7 +20,7 @@ AlphaCoefficientWindow::AlphaCoefficientWindow()
   Command1 = ui.button("Command1", Form, {3240, 2040, 1095, 300}, u"*明白了*", 5);
   ui.applyTabOrder();
 
-  connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+  closes(Command1);
 }
 
 }  // namespace kelvaro::ui

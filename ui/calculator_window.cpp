@@ -143,7 +143,13 @@ void CalculatorWindow::declareResultBox(QLineEdit* box, QLabel* caption, QLabel*
 void CalculatorWindow::declareButtons(QPushButton* calculateButton, QPushButton* clearButton, QPushButton* exitButton) {
   connect(calculateButton, &QPushButton::clicked, this, &CalculatorWindow::calculate);
   connect(clearButton, &QPushButton::clicked, this, &CalculatorWindow::clear);
-  connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
+  closes(exitButton);
+  buttons_ = {calculateButton, clearButton, exitButton};
+}
+
+void CalculatorWindow::declareResults(std::string_view calculation, std::vector<ResultField> resultFields) {
+  calculation_ = calculation;
+  resultFields_ = std::move(resultFields);
 }
 
 bool CalculatorWindow::calculate() {

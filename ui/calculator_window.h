@@ -64,6 +64,20 @@ class CalculatorWindow : public FormWindow {
   const std::vector<QLineEdit*>& checkOrder() const { return checkOrder_; }
   const std::vector<QLineEdit*>& clearList() const { return clearList_; }
 
+  /// A result field and the member of the core's result structure that it shows.
+  struct ResultField {
+    QWidget* target;  // a QLabel caption or a QLineEdit text
+    std::string_view member;
+  };
+  /// The core's calculation this window makes, by the name of its result structure ("VerticalLoads"), and its
+  /// result fields in result order: what the browser edition needs to make the same call.
+  std::string_view calculation() const { return calculation_; }
+  const std::vector<ResultField>& resultFields() const { return resultFields_; }
+  struct Buttons {
+    QPushButton *calculate, *clear, *exit;
+  };
+  const Buttons& buttons() const { return buttons_; }
+
  public slots:
   /// True when the results were written; false after a failure, which has been reported.
   bool calculate();
@@ -76,6 +90,8 @@ class CalculatorWindow : public FormWindow {
   /// A result shown in an editable box is named for screen readers like an input.
   void declareResultBox(QLineEdit* box, QLabel* caption, QLabel* symbol, QLabel* unit);
   void declareButtons(QPushButton* calculateButton, QPushButton* clearButton, QPushButton* exitButton);
+  /// Names the calculation and the results that run() hands back, in the same order.
+  void declareResults(std::string_view calculation, std::vector<ResultField> resultFields);
 
   /// Hands the fields' texts to the core and its results, with their notes, in result order.
   virtual Outcome run(FieldTexts& in) = 0;
@@ -90,6 +106,9 @@ class CalculatorWindow : public FormWindow {
   std::vector<Field> fields_;
   std::vector<QLineEdit*> checkOrder_;
   std::vector<QLineEdit*> clearList_;
+  std::string_view calculation_;
+  std::vector<ResultField> resultFields_;
+  Buttons buttons_{};
   QPointer<QMessageBox> messageBox_;
 };
 

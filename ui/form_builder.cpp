@@ -22,6 +22,8 @@ template <class W>
 W* FormBuilder::place(W* control, const char* name, const Twips& at, int tabIndex) {
   control->setObjectName(QString::fromLatin1(name));
   control->setGeometry(ToPixels(at));
+  control->setProperty(TwipsProperty, QRect(at.left, at.top, at.width, at.height));
+  control->setProperty(TabIndexProperty, tabIndex);
   controls_.emplace_back(tabIndex, control);
   return control;
 }

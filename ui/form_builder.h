@@ -22,6 +22,11 @@ struct Twips {
   int left, top, width, height;
 };
 
+/// Each control keeps its row of the design table as properties, for the browser edition's dump of the windows:
+/// its rectangle in twips (a QRect) and its TabIndex.
+inline constexpr char TwipsProperty[] = "kelvaroTwips";
+inline constexpr char TabIndexProperty[] = "kelvaroTabIndex";
+
 /// 15 twips make one pixel at 96 dpi; Qt's own scaling takes it from there on high-DPI screens.
 constexpr int TwipsToPixels(int twips) { return (twips + 7) / 15; }
 QRect ToPixels(const Twips& r);

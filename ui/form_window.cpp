@@ -9,7 +9,9 @@ namespace kelvaro::ui {
 
 FormWindow::FormWindow(QStringView caption, int clientWidthTwips, int clientHeightTwips, QStringView iconResource)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint) {
+                           Qt::WindowCloseButtonHint),
+      clientTwips_(clientWidthTwips, clientHeightTwips),
+      iconResource_(iconResource.toString()) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(caption.toString());
   setWindowIcon(QIcon(iconResource.toString()));
@@ -18,6 +20,12 @@ FormWindow::FormWindow(QStringView caption, int clientWidthTwips, int clientHeig
 
 void FormWindow::opens(QPushButton* button, WindowKind kind) {
   connect(button, &QPushButton::clicked, this, [this, kind] { emit showWindowRequested(kind); });
+  openers_.emplace_back(button, kind);
+}
+
+void FormWindow::closes(QPushButton* button) {
+  connect(button, &QPushButton::clicked, this, &QWidget::close);
+  closers_.push_back(button);
 }
 
 }  // namespace kelvaro::ui

@@ -4,7 +4,12 @@
 
 #include "window_kind.h"
 
+#include <QSize>
+#include <QString>
 #include <QWidget>
+
+#include <utility>
+#include <vector>
 
 class QPushButton;
 
@@ -16,12 +21,27 @@ class FormWindow : public QWidget {
  public:
   FormWindow(QStringView caption, int clientWidthTwips, int clientHeightTwips, QStringView iconResource);
 
+  // What the window was made from, read by the browser edition's dump of the windows.
+  QSize clientTwips() const { return clientTwips_; }
+  const QString& iconResource() const { return iconResource_; }
+  /// The buttons that ask for another window, and the buttons that close this one.
+  const std::vector<std::pair<QPushButton*, WindowKind>>& openers() const { return openers_; }
+  const std::vector<QPushButton*>& closers() const { return closers_; }
+
  signals:
   void showWindowRequested(kelvaro::ui::WindowKind kind);
 
  protected:
   /// Connects a button to a request for another window.
   void opens(QPushButton* button, WindowKind kind);
+  /// Connects a button to closing this window.
+  void closes(QPushButton* button);
+
+ private:
+  QSize clientTwips_;
+  QString iconResource_;
+  std::vector<std::pair<QPushButton*, WindowKind>> openers_;
+  std::vector<QPushButton*> closers_;
 };
 
 }  // namespace kelvaro::ui

@@ -72,6 +72,7 @@ HorizontalLoadWindow::HorizontalLoadWindow()
                 /*checkOrder*/ {Text5, Text6, Text7, Text8, Text1, Text2, Text3, Text4},
                 /*clearList*/ {Text5, Text6, Text7, Text8, Text1, Text2, Text3, Text4});
   declareButtons(Command4, Command5, Command6);
+  declareResults("HorizontalLoads", {{Label12, "H"}, {Label13, "H1"}});
   opens(Command3, WindowKind::Form6);
   opens(Command1, WindowKind::Form2);
 }

@@ -68,6 +68,7 @@ MainWindow::MainWindow() : CalculatorWindow(u"吊车Dmax和Dmin计算", 5790, 54
                 /*checkOrder*/ {Text5, Text6, Text7, Text8, Text9, Text10},
                 /*clearList*/ {Text5, Text6, Text7, Text8, Text9, Text10});
   declareButtons(Command4, Command5, Command6);
+  declareResults("VerticalLoads", {{Label12, "Dmax"}, {Label13, "Dmin"}});
   opens(Command3, WindowKind::Form2);
   opens(Command7, WindowKind::Form3);
   opens(Command2, WindowKind::Form5);

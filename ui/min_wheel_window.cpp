@@ -48,6 +48,7 @@ MinWheelWindow::MinWheelWindow() : CalculatorWindow(u"吊车最小轮压计算",
                 /*clearList*/ {Text1, Text2, Text3, Text4, Text9});
   declareResultBox(Text9, Label24, Label6, Label23);
   declareButtons(Command1, Command2, Command3);
+  declareResults("MinWheelPressure", {{Text9, "Pmin"}});
 }
 
 Outcome MinWheelWindow::run(FieldTexts& in) {

@@ -6,7 +6,8 @@
 
 namespace kelvaro::ui {
 
-PictureBox::PictureBox(const QString& svgResource, QWidget* parent) : QWidget(parent), renderer_(svgResource) {
+PictureBox::PictureBox(const QString& svgResource, QWidget* parent)
+    : QWidget(parent), resource_(svgResource), renderer_(svgResource) {
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -14,11 +14,14 @@ class PictureBox : public QWidget {
 
   /// The artwork's own size in pixels.
   QSize pictureSize() const { return renderer_.defaultSize(); }
+  /// Where the artwork comes from (":/influence_diagram.svg").
+  const QString& resource() const { return resource_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  QString resource_;
   QSvgRenderer renderer_;
 };
 
