@@ -49,7 +49,8 @@ package: deps
 	cpack --preset release
 
 # Every window rendered to PNG in a private X server, for the README and for checking layouts by eye.
-# Also at the scale factors of high-DPI screens, into docs/screenshots/scale-<factor>/.
+# Also at the scale factors of high-DPI screens, into docs/screenshots/scale-<factor>/, and the browser edition's
+# windows in headless Chromium, into docs/screenshots/web/.
 screenshots: build
 	XDG_RUNTIME_DIR=$$(mktemp -d) xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
 	  build/dev/app/kelvaro_screenshots docs/screenshots
@@ -57,6 +58,8 @@ screenshots: build
 	  QT_SCALE_FACTOR=$$factor XDG_RUNTIME_DIR=$$(mktemp -d) xvfb-run -a -s "-screen 0 2560x2048x24 -dpi 96" \
 	    build/dev/app/kelvaro_screenshots docs/screenshots/scale-$$factor || exit 1; \
 	done
+	/usr/bin/python3 tests/web/browser_test.py build/web/kelvaro.html build/web/windows.json docs/screenshots/web \
+	  BrowserEdition.test_screenshot_of_every_window
 
 clean:
 	rm -rf build

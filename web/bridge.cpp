@@ -19,10 +19,11 @@ namespace kelvaro::web {
 namespace {
 
 // The texts of the next call, and the answer of the last one. One call at a time: JavaScript is single-threaded.
-std::array<std::string, 8> texts;
+std::array<std::string, InputCount> texts;
 std::string answer;
 
 std::string_view Text(std::uint32_t index) { return index < texts.size() ? texts[index] : std::string_view(); }
+std::string_view Field(Input input) { return texts[static_cast<std::size_t>(input)]; }
 
 // The answer is JSON, which the browser parses faster than anything written by hand.
 
@@ -230,17 +231,37 @@ void kelvaro_compute_horizontal_loads(float G1, float Q, float AlphaH, float Z, 
   Answer(ComputeHorizontalLoads(G1, Q, AlphaH, Z, N, FieldText{Text(0), separator}, B, W), separator);
 }
 
-// The calculations from the texts of their fields, texts in the order of the core's structures' members.
+// The calculations from the texts of their fields: the text of input i (as numbered by the core's Input) is text i.
+KELVARO_EXPORT(kelvaro_symbols) void kelvaro_symbols() {
+  std::vector<std::string> symbols;
+  for (int i = 0; i < InputCount; ++i) symbols.push_back(String(SymbolOf(static_cast<Input>(i))));
+  answer = Array(symbols);
+}
 KELVARO_EXPORT(kelvaro_vertical_loads_from_texts) void kelvaro_vertical_loads_from_texts(char32_t separator) {
-  Answer(ComputeVerticalLoads(VerticalLoadTexts{Text(0), Text(1), Text(2), Text(3), Text(4), Text(5)}, separator),
+  Answer(ComputeVerticalLoads({.Z = Field(Input::Z),
+                               .J = Field(Input::J),
+                               .B = Field(Input::B),
+                               .W = Field(Input::W),
+                               .Pmax = Field(Input::Pmax),
+                               .Pmin = Field(Input::Pmin)},
+                              separator),
          separator);
 }
 KELVARO_EXPORT(kelvaro_min_wheel_pressure_from_texts) void kelvaro_min_wheel_pressure_from_texts(char32_t separator) {
-  Answer(ComputeMinWheelPressure(MinWheelPressureTexts{Text(0), Text(1), Text(2), Text(3)}, separator), separator);
+  Answer(ComputeMinWheelPressure(
+             {.Pmax = Field(Input::Pmax), .G = Field(Input::G), .Q = Field(Input::Q), .N = Field(Input::N)}, separator),
+         separator);
 }
 KELVARO_EXPORT(kelvaro_horizontal_loads_from_texts) void kelvaro_horizontal_loads_from_texts(char32_t separator) {
-  Answer(ComputeHorizontalLoads(
-             HorizontalLoadTexts{Text(0), Text(1), Text(2), Text(3), Text(4), Text(5), Text(6), Text(7)}, separator),
+  Answer(ComputeHorizontalLoads({.G1 = Field(Input::G1),
+                                 .Q = Field(Input::Q),
+                                 .AlphaH = Field(Input::AlphaH),
+                                 .Z = Field(Input::Z),
+                                 .N = Field(Input::N),
+                                 .J = Field(Input::J),
+                                 .B = Field(Input::B),
+                                 .W = Field(Input::W)},
+                                separator),
          separator);
 }
 

@@ -14,7 +14,7 @@ import re
 import sys
 
 # The scripts in the order the page runs them: the core's API first, the windows after it.
-SCRIPTS = ["core.js", "page.js"]
+SCRIPTS = ["core.js", "windows.js", "calculator.js", "page.js"]
 
 
 def csp_hash(text):
@@ -23,6 +23,18 @@ def csp_hash(text):
 
 def data_url(svg_path):
     return "data:image/svg+xml;base64," + base64.b64encode(svg_path.read_bytes()).decode("ascii")
+
+
+def for_page(dump, assets):
+    """What the page needs of the dump: the SVG files it names, as data: URLs; not the examples the desktop worked,
+    which are for the browser test."""
+    for window in dump["windows"]:
+        window.get("calculator", {}).pop("examples", None)
+        window["iconUrl"] = data_url(assets / window["icon"])
+        for control in window["controls"]:
+            if "picture" in control:
+                control["pictureUrl"] = data_url(assets / control["picture"])
+    return dump
 
 
 def make_page(module, sources, assets, windows):
@@ -64,10 +76,10 @@ def main():
     parser.add_argument("--module", type=pathlib.Path, required=True, help="kelvaro.wasm")
     parser.add_argument("--sources", type=pathlib.Path, required=True, help="web/src")
     parser.add_argument("--assets", type=pathlib.Path, required=True, help="the SVG icons and pictures")
-    parser.add_argument("--windows", type=pathlib.Path, help="the desktop windows' dump (JSON)")
+    parser.add_argument("--windows", type=pathlib.Path, required=True, help="the desktop windows' dump (JSON)")
     parser.add_argument("--out", type=pathlib.Path, required=True)
     args = parser.parse_args()
-    windows = json.loads(args.windows.read_text(encoding="utf-8")) if args.windows else {}
+    windows = for_page(json.loads(args.windows.read_text(encoding="utf-8")), args.assets)
     page = make_page(args.module, args.sources, args.assets, windows)
     args.out.parent.mkdir(parents=True, exist_ok=True)
     args.out.write_text(page, encoding="utf-8")

@@ -1,13 +1,16 @@
 // The page's API as scripts and outside checks see it: the shapes of its answers, singles in and out, the
 // separator, failures with the input they blame, and the messages in the core's words.
 //
-// Usage: node api_test.js <kelvaro.wasm> <core.js>
+// Also the page's quoting of a field's text in a failure message, which the core leaves to each front end.
+//
+// Usage: node api_test.js <kelvaro.wasm> <core.js> <calculator.js>
 'use strict';
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 
-const [modulePath, coreJs] = process.argv.slice(2);
+const [modulePath, coreJs, calculatorJs] = process.argv.slice(2);
 const { kelvaroCore } = require(coreJs);
+const { quoteFieldText } = require(calculatorJs);
 
 const f = Math.fround;
 let failures = 0;
@@ -106,11 +109,17 @@ function throws(tag, call) {
     ['N = 0 in H1', k.computeHorizontalLoads(3.5, 10, 0.12, 0.9, 0, '6', '.', 5.5, 4.4),
       { failure: 'DivisionByZero', input: 'N' }],
     ['from texts: αH blamed by its symbol', k.computeHorizontalLoadsFromTexts(
-      { G1: '3.5', Q: '10', AlphaH: 'x', Z: '0.9', N: '4', J: '6', B: '5.5', W: '4.4' }, '.'),
+      { G1: '3.5', Q: '10', 'αH': 'x', Z: '0.9', N: '4', J: '6', B: '5.5', W: '4.4' }, '.'),
       { failure: 'NotANumber', input: 'αH', zeroDivisor: false }],
     ['from texts: read order Pmax before Z', k.computeVerticalLoadsFromTexts(
       { Z: '', J: '6', B: '5.5', W: '4.4', Pmax: 'x', Pmin: '30' }, '.'),
       { failure: 'NotANumber', input: 'Pmax', zeroDivisor: false }],
+    ['from texts: a missing field is empty, not the text of a call before',
+      (k.computeHorizontalLoadsFromTexts({ G1: '3.5', Q: '10', 'αH': '0.12', Z: '0.9', N: '4', J: '6', B: '5.5',
+        W: '4.4' }, '.'), k.computeMinWheelPressureFromTexts({ Pmax: '100', G: '20', Q: '10' }, '.')),
+      { failure: 'NotANumber', input: 'N', zeroDivisor: false }],
+    ['the inputs by their symbols, numbered as the core numbers them', k.symbols,
+      ['Z', 'J', 'B', 'W', 'Pmax', 'Pmin', 'G', 'Q', 'N', 'G1', 'αH']],
   ];
   for (const [tag, actual, want] of failed) check(tag, actual, want);
 
@@ -127,10 +136,26 @@ function throws(tag, call) {
   ];
   for (const [tag, actual, want] of words) check(tag, actual, want);
 
+  // quoting, as the desktop quotes: 24 whole characters, then "…"; what would act on the message shown as U+FFFD
+  const family = '👨‍👩‍👧';
+  const quotes = [
+    ['short text as it is', quoteFieldText('abc'), 'abc'],
+    ['24 characters are not cut', quoteFieldText('x'.repeat(24)), 'x'.repeat(24)],
+    ['25 are', quoteFieldText('x'.repeat(25)), 'x'.repeat(24) + '…'],
+    ['a family is one character, its joiners stay', quoteFieldText(family.repeat(25)), family.repeat(24) + '…'],
+    ['an accent stays with its letter', quoteFieldText('e\u0301'.repeat(25)), 'e\u0301'.repeat(24) + '…'],
+    ['a character beyond the BMP is not cut in two', quoteFieldText('𝟙'.repeat(25)), '𝟙'.repeat(24) + '…'],
+    ['controls and line breaks', quoteFieldText('1\t2\n3\u00854\u20285'), '1\uFFFD2\uFFFD3\uFFFD4\uFFFD5'],
+    ['direction marks, overrides and isolates', quoteFieldText('\u202Eab\u2066c\u200Fd\u061C'),
+      '\uFFFDab\uFFFDc\uFFFDd\uFFFD'],
+    ['other invisible characters stay', quoteFieldText('a\u00ADb\u200Bc'), 'a\u00ADb\u200Bc'],
+  ];
+  for (const [tag, actual, want] of quotes) check(tag, actual, want);
+
   // a separator is one character
   throws('empty separator', () => k.parseFieldValue('1', ''));
   throws('two-character separator', () => k.formatResult(1, '..'));
-  throws('more than eight texts', () => k.emptyFieldsMessage(Array(9).fill('J')));
+  throws('more texts than inputs', () => k.emptyFieldsMessage(Array(12).fill('J')));
 
   console.log(failures ? `${failures} failed` : 'all passed');
   process.exit(failures ? 1 : 0);

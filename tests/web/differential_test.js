@@ -78,7 +78,7 @@ function run(k, f) {
     }
     case 'HT': {
       const [G1, Q, AlphaH, Z, N, J, B, W] = f.slice(2, 10).map(bytes);
-      return outcome(k.computeHorizontalLoadsFromTexts({ G1, Q, AlphaH, Z, N, J, B, W }, separator(f[1])),
+      return outcome(k.computeHorizontalLoadsFromTexts({ G1, Q, 'αH': AlphaH, Z, N, J, B, W }, separator(f[1])),
         writers.horizontal, true);
     }
   }

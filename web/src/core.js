@@ -16,7 +16,7 @@ async function kelvaroCore(moduleBytes) {
   function putText(index, text) {
     const bytes = text instanceof Uint8Array ? text : encoder.encode(String(text));
     const at = m.kelvaro_text(index, bytes.length);
-    if (at === 0) throw new RangeError('a call takes at most 8 texts');
+    if (at === 0) throw new RangeError('a call takes at most 11 texts');
     new Uint8Array(m.memory.buffer, at, bytes.length).set(bytes);  // the view after the call: memory may grow
   }
   function putTexts(texts) {
@@ -47,6 +47,12 @@ async function kelvaroCore(moduleBytes) {
   }
   function text() {
     return answer().text;
+  }
+  // The inputs by the symbols the windows show ("αH"); a calculation from texts takes input i's text as text i.
+  m.kelvaro_symbols();
+  const symbols = answer();
+  function putFields(fields) {
+    symbols.forEach((symbol, i) => putText(i, fields[symbol] ?? ''));
   }
 
   return Object.freeze({
@@ -89,20 +95,21 @@ async function kelvaroCore(moduleBytes) {
       return result();
     },
 
-    // What the windows use: the calculations from their fields' texts (objects keyed by the inputs' names), and
-    // the words of a failure.
-    computeVerticalLoadsFromTexts(f, sep) {
-      putTexts([f.Z, f.J, f.B, f.W, f.Pmax, f.Pmin]);
+    // What the windows use: the calculations from their fields' texts, keyed by the inputs' symbols
+    // ({ Pmax: '100', 'αH': '0.12', ... }; a missing one counts as empty), and the words of a failure.
+    symbols,
+    computeVerticalLoadsFromTexts(fields, sep) {
+      putFields(fields);
       m.kelvaro_vertical_loads_from_texts(separator(sep));
       return result(true);
     },
-    computeMinWheelPressureFromTexts(f, sep) {
-      putTexts([f.Pmax, f.G, f.Q, f.N]);
+    computeMinWheelPressureFromTexts(fields, sep) {
+      putFields(fields);
       m.kelvaro_min_wheel_pressure_from_texts(separator(sep));
       return result(true);
     },
-    computeHorizontalLoadsFromTexts(f, sep) {
-      putTexts([f.G1, f.Q, f.AlphaH, f.Z, f.N, f.J, f.B, f.W]);
+    computeHorizontalLoadsFromTexts(fields, sep) {
+      putFields(fields);
       m.kelvaro_horizontal_loads_from_texts(separator(sep));
       return result(true);
     },
