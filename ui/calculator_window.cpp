@@ -180,12 +180,14 @@ bool CalculatorWindow::calculate() {
         FromUtf8(FailureMessage(failure, blamed ? Quoted(blamed->text()).toStdString() : std::string(), separator_)));
     return false;
   }
-  for (const ResultText& result : *outcome) {
+  for (std::size_t i = 0; i < outcome->size(); ++i) {
+    const ResultText& result = (*outcome)[i];
+    QWidget* const target = resultFields_.at(i).target;
     const QString text = FromUtf8(FormatResult(result.value, separator_));
-    if (auto* label = qobject_cast<QLabel*>(result.target)) label->setText(text);
-    if (auto* box = qobject_cast<QLineEdit*>(result.target)) box->setText(text);
-    FitWhole(result.target, text);
-    result.target->setToolTip(FromUtf8(result.howReached));
+    if (auto* label = qobject_cast<QLabel*>(target)) label->setText(text);
+    if (auto* box = qobject_cast<QLineEdit*>(target)) box->setText(text);
+    FitWhole(target, text);
+    target->setToolTip(FromUtf8(result.howReached));
   }
   return true;
 }

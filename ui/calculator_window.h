@@ -35,9 +35,8 @@ class FieldTexts {
   std::deque<std::string> texts_;
 };
 
-/// One result, for one result field, with the note on how it was reached.
+/// One result, for the result field declared in its place, with the note on how it was reached.
 struct ResultText {
-  QWidget* target;  // a QLabel caption or a QLineEdit text
   float value;
   std::string howReached;
 };
@@ -93,7 +92,7 @@ class CalculatorWindow : public FormWindow {
   /// Names the calculation and the results that run() hands back, in the same order.
   void declareResults(std::string_view calculation, std::vector<ResultField> resultFields);
 
-  /// Hands the fields' texts to the core and its results, with their notes, in result order.
+  /// Hands the fields' texts to the core and its results, with their notes, in the order of declareResults.
   virtual Outcome run(FieldTexts& in) = 0;
 
   char32_t separator() const { return separator_; }

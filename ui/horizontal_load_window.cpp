@@ -90,7 +90,7 @@ Outcome HorizontalLoadWindow::run(FieldTexts& in) {
   if (!loads) return std::unexpected(loads.error());
   working_ = *loads;
   const auto notes = HowReached(*loads, separator());
-  return std::vector<ResultText>{{Label12, loads->H, notes[0]}, {Label13, loads->H1, notes[1]}};
+  return std::vector<ResultText>{{loads->H, notes[0]}, {loads->H1, notes[1]}};
 }
 
 }  // namespace kelvaro::ui

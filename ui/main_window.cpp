@@ -82,7 +82,7 @@ Outcome MainWindow::run(FieldTexts& in) {
   if (!loads) return std::unexpected(loads.error());
   working_ = *loads;
   const auto notes = HowReached(*loads, separator());
-  return std::vector<ResultText>{{Label12, loads->Dmax, notes[0]}, {Label13, loads->Dmin, notes[1]}};
+  return std::vector<ResultText>{{loads->Dmax, notes[0]}, {loads->Dmin, notes[1]}};
 }
 
 }  // namespace kelvaro::ui

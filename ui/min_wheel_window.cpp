@@ -56,7 +56,7 @@ Outcome MinWheelWindow::run(FieldTexts& in) {
       ComputeMinWheelPressure({.Pmax = in(Text1), .G = in(Text2), .Q = in(Text3), .N = in(Text4)}, separator());
   if (!pressure) return std::unexpected(pressure.error());
   working_ = *pressure;
-  return std::vector<ResultText>{{Text9, pressure->Pmin, HowReached(*pressure, separator())[0]}};
+  return std::vector<ResultText>{{pressure->Pmin, HowReached(*pressure, separator())[0]}};
 }
 
 }  // namespace kelvaro::ui
