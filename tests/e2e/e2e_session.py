@@ -190,8 +190,11 @@ class Window:
                    f'"{self.caption}" to become the active window')
 
     def focus(self, node):
-        """The window active and the control holding the keyboard focus, as after clicking into it."""
+        """The window active and the control holding the keyboard focus, clicked into unless it has it already
+        (a second click there could make a double click, which selects a word)."""
         self.focus_keyboard()
+        if has_state(node, Atspi.StateType.FOCUSED):
+            return
         self.click(node)
         wait_until(lambda: has_state(node, Atspi.StateType.FOCUSED), bool,
                    f'the focus on "{node.get_name()}" in "{self.caption}"')
@@ -288,6 +291,8 @@ class Session:
         os.environ["XDG_RUNTIME_DIR"] = runtime
 
     def _start_bus(self):
+        # Only this session's accessibility bus: not the one of a desktop the tests were started from.
+        os.environ.pop("AT_SPI_BUS_ADDRESS", None)
         r, w = os.pipe()
         # The accessibility bus and registry are started by this bus on demand and write to its output.
         with open(os.path.join(self.tmp, "bus.log"), "w") as log:
@@ -347,8 +352,11 @@ class Session:
 
     def expect_window_gone(self, caption):
         """A closed window is gone for screen readers and from the screen, shown or hidden: it was destroyed."""
-        wait_until(lambda: self._frames(caption) + x_windows(caption, only_visible=False), lambda left: not left,
-                   f'the window "{caption}" to be gone')
+        def left():
+            frames, xids = len(self._frames(caption)), len(x_windows(caption, only_visible=False))
+            return f"{frames} shown to screen readers, {xids} X windows" if frames + xids else ""
+
+        wait_until(left, lambda left: not left, f'the window "{caption}" to be gone')
         print(f'ok: "{caption}" is gone', flush=True)
 
     def program_windows(self):
