@@ -2,7 +2,9 @@
 text set and buttons pressed by their accessible actions, results read back."""
 import warnings
 
-from e2e_session import Atspi, Session, expect, fail, has_state, wait_text, wait_until
+from e2e_accessible import Atspi, has_state, wait_text
+from e2e_session import Session
+from e2e_wait import expect, fail, wait_until
 
 # Its successor, atspi_action_get_name, is out of reach through introspection: Accessible.get_name shadows it.
 warnings.filterwarnings("ignore", "Atspi.Action.get_action_name is deprecated", DeprecationWarning)
@@ -21,7 +23,7 @@ def set_text(window, name, value):
 
 
 with Session() as s:
-    main = s.window("吊车Dmax和Dmin计算", seconds=90)
+    main = s.main_window()
     expect("named input fields", sorted(f.get_name() for f in main.controls("text")),
            sorted(["Z", "柱距 J", "吊车宽度 B", "大车轮距 W", "Pmax", "Pmin"]))
     picture = main.control("image", "吊车轮压位置及吊车梁支承反力影响线")

@@ -1,10 +1,11 @@
-"""The real program in a real X server: open both calculators from the main window, compute their worked examples
-(by Enter and by 计算), clear and exit them, open both reference windows from the horizontal load window and close
-them (by *明白了* and by the close box); then close the main window and see the program end."""
-from e2e_session import Session, wait_text
+"""The real program in a real X server: open both calculators from the main window, compute their worked
+examples (by Enter and by 计算), clear and exit them, open both reference windows from the horizontal load window
+and close them (by *明白了* and by the close box); then close the main window and see the program end."""
+from e2e_accessible import wait_text
+from e2e_session import Session
 
 with Session() as s:
-    main = s.window("吊车Dmax和Dmin计算", seconds=90)
+    main = s.main_window()
 
     # Minimum wheel pressure.
     main.click(main.control("push button", "吊车最小轮压计算"))
@@ -26,7 +27,8 @@ with Session() as s:
     # Transverse horizontal loads.
     main.click(main.control("push button", "吊车横向水平刹车力"))
     form5 = s.window("吊车横向水平刹车力")
-    for name, value in [("小车重 G1", "3.5"), ("吊车额定起重量 Q", "10"), ("吊车宽度 B", "5.5"), ("大车轮距 W", "4.4")]:
+    for name, value in [("小车重 G1", "3.5"), ("吊车额定起重量 Q", "10"), ("吊车宽度 B", "5.5"),
+                        ("大车轮距 W", "4.4")]:
         form5.type_into(form5.control("text", name), value)
     form5.click(form5.control("push button", "计算"))
     h = form5.control("label", description="H，单位 Kn")

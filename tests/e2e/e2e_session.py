@@ -1,54 +1,22 @@
-"""Shared by the end-to-end tests: the real program in a private X server (Xvfb, no window manager) and a private
-D-Bus session with the accessibility bus. Controls are found as a screen reader finds them, by role and accessible
-name through AT-SPI; they are pressed and typed into with real pointer and key events (xdotool, XTEST) at the
-positions AT-SPI reports at that moment. Every wait is for a state of the program, bounded, and a wait that runs
-out names what it waited for and what it saw.
+"""The end-to-end tests' world: the real program in a private X server (Xvfb, no window manager) and a private
+D-Bus session, whose accessibility bus and registry start on demand. Tests find controls as a screen reader does
+(e2e_accessible.py) and drive them with real pointer and key events (e2e_window.py).
+
+Usage of a test: <test>.py <kelvaro> <wm_delete_window>
 """
 import ctypes
 import os
-import re
+import shutil
 import signal
 import subprocess
 import sys
 import tempfile
 import time
+from select import select
 
-import gi
-
-gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi, GLib  # noqa: E402
-
-# Bounds, not delays: a wait ends as soon as its state arrives. They are wide because the first start on a fresh
-# machine builds the font caches, and two cores may be shared with a build or a fuzzer.
-START_SECONDS = 90
-WAIT_SECONDS = 30
-POLL_SECONDS = 0.05
-
-
-class Failure(Exception):
-    pass
-
-
-def fail(message):
-    raise Failure(message)
-
-
-def wait_until(read, accept, what, seconds=WAIT_SECONDS):
-    """Reads until accept(value) holds and returns the value; fails naming what was awaited and the last value."""
-    end = time.monotonic() + seconds
-    while True:
-        value = read()
-        if accept(value):
-            return value
-        if time.monotonic() > end:
-            fail(f"waited {seconds} s for {what}; last seen: {value!r}")
-        time.sleep(POLL_SECONDS)
-
-
-def expect(what, got, want):
-    if got != want:
-        fail(f"{what}: got {got!r}, want {want!r}")
-    print(f"ok: {what} = {want!r}", flush=True)
+from e2e_accessible import Atspi, GLib, children, matches
+from e2e_wait import START_SECONDS, WAIT_SECONDS, Failure, fail, wait_until
+from e2e_window import Window, x_windows, xdotool
 
 
 def _die_with_parent():
@@ -60,184 +28,19 @@ def _start(argv, **kwargs):
     return subprocess.Popen(argv, preexec_fn=_die_with_parent, **kwargs)
 
 
-def _read_line(fd, what, seconds):
+def _read_line(fd, what):
     """One line from a pipe, as soon as it is written; fails if the writer ends first or takes too long."""
-    import select
-
     data = b""
-    end = time.monotonic() + seconds
+    end = time.monotonic() + START_SECONDS
     while not data.endswith(b"\n"):
-        ready, _, _ = select.select([fd], [], [], max(0.0, end - time.monotonic()))
-        if not ready:
-            fail(f"waited {seconds} s for {what}")
+        if not select([fd], [], [], max(0.0, end - time.monotonic()))[0]:
+            fail(f"waited {START_SECONDS} s for {what}")
         chunk = os.read(fd, 256)
         if not chunk:
             fail(f"{what}: ended without a word")
         data += chunk
+    os.close(fd)
     return data.decode().strip()
-
-
-def xdotool(*args, check=True):
-    try:
-        result = subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True, timeout=WAIT_SECONDS)
-    except subprocess.TimeoutExpired:
-        fail(f"xdotool {' '.join(map(str, args))} did not finish within {WAIT_SECONDS} s")
-    if check and result.returncode != 0:
-        fail(f"xdotool {' '.join(map(str, args))}: {result.stderr.strip()}")
-    return result.stdout
-
-
-def x_windows(caption, only_visible=True):
-    """The X windows with exactly this caption: shown ones, or with only_visible=False hidden ones as well."""
-    visible = ["--onlyvisible"] if only_visible else []
-    return xdotool("search", *visible, "--name", f"^{re.escape(caption)}$", check=False).split()
-
-
-# Reading a live tree: an object can vanish between listing it and reading it (a window closing, a menu
-# closing). Such a child is gone, not an error; the wait around the read looks again.
-def _children(node):
-    try:
-        count = node.get_child_count()
-    except GLib.Error:
-        return
-    for i in range(count):
-        try:
-            child = node.get_child_at_index(i)
-        except GLib.Error:
-            continue
-        if child is not None:
-            yield child
-
-
-def _descendants(node):
-    for child in _children(node):
-        yield child
-        yield from _descendants(child)
-
-
-def _matches(node, role, name=None, description=None):
-    try:
-        return (
-            node.get_role_name() == role
-            and (name is None or node.get_name() == name)
-            and (description is None or node.get_description() == description)
-            and node.get_state_set().contains(Atspi.StateType.SHOWING)
-        )
-    except GLib.Error:
-        return False
-
-
-def describe(role, name=None, description=None):
-    return f"{role} " + (f'"{name}"' if name is not None else f'described "{description}"')
-
-
-def text_of(node):
-    """What a control shows: a field's text, or a label's caption (a label's accessible name is its text)."""
-    if node.get_role_name() == "text":
-        return Atspi.Text.get_text(node, 0, -1)
-    return node.get_name()
-
-
-def has_state(node, state):
-    try:
-        return node.get_state_set().contains(state)
-    except GLib.Error:
-        return False
-
-
-def centre(node):
-    r = Atspi.Component.get_extents(node, Atspi.CoordType.SCREEN)
-    if r.width <= 0 or r.height <= 0:
-        fail(f'"{node.get_name()}" has no area on the screen: {r.x},{r.y} {r.width}x{r.height}')
-    return r.x + r.width // 2, r.y + r.height // 2
-
-
-class Window:
-    """A shown top-level window: its AT-SPI frame and its X window."""
-
-    def __init__(self, session, caption, frame, xid):
-        self.session, self.caption, self.frame, self.xid = session, caption, frame, xid
-
-    def control(self, role, name=None, description=None, seconds=WAIT_SECONDS):
-        """The one shown control of this role and name (or description) in the window, once it is there."""
-
-        def find():
-            return [n for n in _descendants(self.frame) if _matches(n, role, name, description)]
-
-        found = wait_until(find, lambda f: len(f) > 0, f'{describe(role, name, description)} in "{self.caption}"',
-                           seconds)
-        if len(found) > 1:
-            fail(f'{len(found)} controls are {describe(role, name, description)} in "{self.caption}"')
-        return found[0]
-
-    def controls(self, role):
-        return [n for n in _descendants(self.frame) if _matches(n, role)]
-
-    def click(self, node, button=1):
-        """A pointer click on the middle of the control, with its window brought to the front first."""
-        x, y = centre(node)
-        location = xdotool("windowraise", self.xid, "mousemove", x, y, "getmouselocation", "--shell")
-        under = dict(line.split("=", 1) for line in location.split())
-        if under.get("WINDOW") != self.xid:
-            fail(f'"{node.get_name()}" of "{self.caption}" at ({x}, {y}) is covered by X window {under.get("WINDOW")}')
-        xdotool("click", button)
-
-    def focus_keyboard(self):
-        """What a window manager does when a window is clicked: the keyboard goes to it."""
-        if not has_state(self.frame, Atspi.StateType.ACTIVE):
-            xdotool("windowfocus", "--sync", self.xid)
-        wait_until(lambda: has_state(self.frame, Atspi.StateType.ACTIVE), bool,
-                   f'"{self.caption}" to become the active window')
-
-    def focus(self, node):
-        """The window active and the control holding the keyboard focus, clicked into unless it has it already
-        (a second click there could make a double click, which selects a word)."""
-        self.focus_keyboard()
-        if has_state(node, Atspi.StateType.FOCUSED):
-            return
-        self.click(node)
-        wait_until(lambda: has_state(node, Atspi.StateType.FOCUSED), bool,
-                   f'the focus on "{node.get_name()}" in "{self.caption}"')
-
-    def type_into(self, node, text):
-        """Real key events into the field, then its text is exactly what was typed."""
-        self.focus(node)
-        xdotool("type", "--delay", 30, text)
-        wait_text(node, text, f'"{node.get_name()}" after typing')
-
-    def keys(self, node, *keys):
-        """Key presses (xdotool key names) into the control."""
-        self.focus(node)
-        xdotool("key", *keys)
-
-    def context_menu(self, node, *keys):
-        """Opens the control's context menu with the right button and chooses from it with keys, as a person
-        does; the menu is a window of its own, not part of the window's accessible tree."""
-        self.focus_keyboard()
-        before = set(self.session.program_windows())
-        self.click(node, button=3)
-        menus = wait_until(lambda: set(self.session.program_windows()) - before, bool,
-                           f'the context menu of "{node.get_name()}" on the screen')
-        xdotool("key", *keys)
-        wait_until(lambda: menus & set(self.session.program_windows()), lambda m: not m,
-                   f'the context menu of "{node.get_name()}" to close')
-
-    def close_box(self):
-        """What a window manager's close box sends: a WM_DELETE_WINDOW message."""
-        result = subprocess.run([self.session.close_box_tool, self.xid], capture_output=True, text=True)
-        if result.returncode != 0:
-            fail(f'could not send WM_DELETE_WINDOW to "{self.caption}": {result.stderr.strip()}')
-
-
-def wait_text(node, want, what, seconds=WAIT_SECONDS):
-    def read():
-        try:
-            return text_of(node)
-        except GLib.Error as e:
-            return f"<unreadable: {e.message}>"
-
-    wait_until(read, want.__eq__, f"{what} to read {want!r}", seconds)
-    print(f"ok: {what} = {want!r}", flush=True)
 
 
 class Session:
@@ -272,7 +75,7 @@ class Session:
             if p.poll() is None:
                 p.kill()
                 p.wait()
-        subprocess.run(["rm", "-rf", self.tmp])
+        shutil.rmtree(self.tmp, ignore_errors=True)
         if isinstance(error, Failure):
             sys.exit(1)
 
@@ -283,8 +86,7 @@ class Session:
             self.processes.append(_start(["Xvfb", "-screen", "0", "1280x1024x24", "-dpi", "96", "-nolisten", "tcp",
                                           "-noreset", "-displayfd", str(w)], pass_fds=(w,), stderr=log))
         os.close(w)
-        display = _read_line(r, "Xvfb to accept connections", START_SECONDS)
-        os.close(r)
+        display = _read_line(r, "Xvfb to accept connections")
         os.environ["DISPLAY"] = f":{display}"
         runtime = os.path.join(self.tmp, "runtime")
         os.mkdir(runtime, 0o700)
@@ -299,8 +101,7 @@ class Session:
             self.processes.append(_start(["dbus-daemon", "--session", "--nofork", "--nopidfile",
                                           f"--print-address={w}"], pass_fds=(w,), stdout=log, stderr=log))
         os.close(w)
-        os.environ["DBUS_SESSION_BUS_ADDRESS"] = _read_line(r, "the D-Bus session bus", START_SECONDS)
-        os.close(r)
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = _read_line(r, "the D-Bus session bus")
         # Calls into a program that is busy drawing a window on a loaded machine may take seconds to be answered.
         Atspi.set_timeout(WAIT_SECONDS * 1000, START_SECONDS * 1000)
         # Asking for the desktop starts the accessibility bus and its registry, and returns once they answer.
@@ -314,7 +115,7 @@ class Session:
         self.processes.append(self.process)
 
         def application():
-            for app in _children(self.desktop):
+            for app in children(self.desktop):
                 try:
                     if app.get_process_id() == self.process.pid:
                         return app
@@ -336,19 +137,22 @@ class Session:
             return ""
 
     def _frames(self, caption):
-        return [f for f in _children(self.app) if _matches(f, "frame", caption)]
+        return [f for f in children(self.app) if matches(f, "frame", caption)]
 
     def window(self, caption, seconds=WAIT_SECONDS):
         """The window with this caption once it is shown to screen readers and mapped on the screen."""
-        frames = wait_until(lambda: self._frames(caption), lambda f: len(f) > 0, f'the window "{caption}"', seconds)
+        frames = wait_until(lambda: self._frames(caption), bool, f'the window "{caption}"', seconds)
         if len(frames) > 1:
             fail(f'{len(frames)} windows named "{caption}"')
-        xids = wait_until(lambda: x_windows(caption), lambda x: len(x) > 0, f'the window "{caption}" on the screen',
-                          seconds)
+        xids = wait_until(lambda: x_windows(caption), bool, f'the window "{caption}" on the screen', seconds)
         if len(xids) > 1:
             fail(f'{len(xids)} X windows named "{caption}"')
         print(f'ok: the window "{caption}" is shown', flush=True)
         return Window(self, caption, frames[0], xids[0])
+
+    def main_window(self):
+        """The window the program opens with; the first start on a fresh machine builds the font caches."""
+        return self.window("吊车Dmax和Dmin计算", START_SECONDS)
 
     def expect_window_gone(self, caption):
         """A closed window is gone for screen readers and from the screen, shown or hidden: it was destroyed."""
@@ -378,15 +182,3 @@ class Session:
         if status != 0:
             fail(f"the program exited with status {status}")
         print("ok: the program ended with its last window", flush=True)
-
-
-def clipboard():
-    result = subprocess.run(["xclip", "-selection", "clipboard", "-o"], capture_output=True, text=True,
-                            timeout=WAIT_SECONDS)
-    return result.stdout if result.returncode == 0 else None
-
-
-def clear_clipboard():
-    # xclip stays behind serving the empty text until the program takes the clipboard over.
-    subprocess.run(["xclip", "-selection", "clipboard", "-i"], input="", text=True, stdout=subprocess.DEVNULL,
-                   stderr=subprocess.DEVNULL, check=True, timeout=WAIT_SECONDS)

@@ -3,12 +3,15 @@ copied through its context menu), press 清空, press 退出. E2E_LOCALE and E2E
 own decimal separator."""
 import os
 
-from e2e_session import Session, clear_clipboard, clipboard, wait_text, wait_until
+from e2e_accessible import wait_text
+from e2e_session import Session
+from e2e_wait import wait_until
+from e2e_window import clear_clipboard, clipboard
 
 sep = os.environ.get("E2E_SEPARATOR", ".")
 
 with Session(locale=os.environ.get("E2E_LOCALE", "C.UTF-8")) as s:
-    main = s.window("吊车Dmax和Dmin计算", seconds=90)
+    main = s.main_window()
     for name, value in [("吊车宽度 B", "5.5"), ("大车轮距 W", "4.4"), ("Pmax", "100"), ("Pmin", "30")]:
         main.type_into(main.control("text", name), value.replace(".", sep))
     main.click(main.control("push button", "计算"))

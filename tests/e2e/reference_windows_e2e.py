@@ -1,9 +1,10 @@
-"""The reference windows in the real program: 折减系数 and 关于本程序 open their windows (one each, however often
-pressed), OK closes the About window, the close box closes the table, and 退出 ends the program."""
-from e2e_session import Session, expect
+"""The reference windows in the real program: 折减系数 and 关于本程序 open their windows (one each, however
+often pressed), OK closes the About window, the close box closes the table, and 退出 ends the program."""
+from e2e_session import Session
+from e2e_wait import expect
 
 with Session() as s:
-    main = s.window("吊车Dmax和Dmin计算", seconds=90)
+    main = s.main_window()
     table_button = main.control("push button", "折减系数")
     about_button = main.control("push button", "关于本程序")
 
