@@ -14,7 +14,7 @@ import tempfile
 import time
 from select import select
 
-from e2e_accessible import Atspi, GLib, children, matches
+from e2e_accessible import Atspi, GLib, children, has_state, matches
 from e2e_wait import START_SECONDS, WAIT_SECONDS, Failure, fail, wait_until
 from e2e_window import Window, x_windows, xdotool
 
@@ -147,6 +147,10 @@ class Session:
         xids = wait_until(lambda: x_windows(caption), bool, f'the window "{caption}" on the screen', seconds)
         if len(xids) > 1:
             fail(f'{len(xids)} X windows named "{caption}"')
+        # The program gives the keyboard to every window it opens, once the window is mapped. Until then that
+        # activation is pending, and keys meant for another window would go to this one when it comes.
+        wait_until(lambda: has_state(frames[0], Atspi.StateType.ACTIVE), bool,
+                   f'the window "{caption}" to become active', seconds)
         print(f'ok: the window "{caption}" is shown', flush=True)
         return Window(self, caption, frames[0], xids[0])
 
