@@ -1,5 +1,5 @@
 # The two commands: `make run` and `make test`. Both install what they need first.
-.PHONY: all deps build web test fuzz run bench screenshots package clean
+.PHONY: all deps build web test stress fuzz run bench screenshots package clean
 
 CMAKE ?= cmake
 CTEST ?= ctest
@@ -25,6 +25,11 @@ test: build
 	$(CMAKE) --build --preset asan
 	$(CTEST) --preset asan
 	scripts/fuzz 30
+
+# The window tests and the end-to-end tests 20 times each, the soak test with 20 fresh seeds; ends with
+# "N passed, N failed". Not part of `test`: run it with other work on the machine to find tests that flake.
+stress: build
+	scripts/stress 20
 
 # Each fuzz target for three minutes.
 fuzz: deps

@@ -22,9 +22,11 @@ function(kelvaro_add_qtest name)
 endfunction()
 
 # kelvaro_add_qtest_run(<test name> <executable> [VAR=value...]): one more run of a Qt Test executable.
+# Window tests carry the label `window` (`ctest -L window`).
 function(kelvaro_add_qtest_run test executable)
   add_test(NAME ${test} COMMAND ${executable})
   set_tests_properties(${test} PROPERTIES
+    LABELS window
     ENVIRONMENT "${KELVARO_QTEST_ENV};${ARGN}"
     FAIL_REGULAR_EXPRESSION "QWARN|Warning:")
 endfunction()
