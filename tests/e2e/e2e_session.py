@@ -46,11 +46,12 @@ def _read_line(fd, what):
 class Session:
     """Xvfb, a D-Bus session whose accessibility bus starts on demand, and the program under test."""
 
-    def __init__(self, locale="C.UTF-8"):
+    def __init__(self, locale="C.UTF-8", arguments=()):
         if len(sys.argv) != 3:
             sys.exit(f"usage: {sys.argv[0]} <kelvaro> <wm_delete_window>")
         self.program, self.close_box_tool = sys.argv[1], sys.argv[2]
         self.locale = locale
+        self.arguments = list(arguments)
         self.tmp = tempfile.mkdtemp(prefix="kelvaro-e2e-")
         self.processes = []
         self.app = None
@@ -111,7 +112,7 @@ class Session:
     def _start_program(self):
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", LC_ALL=self.locale)
         with open(os.path.join(self.tmp, "app.log"), "w") as log:
-            self.process = _start([self.program], env=env, stdout=log, stderr=subprocess.STDOUT)
+            self.process = _start([self.program, *self.arguments], env=env, stdout=log, stderr=subprocess.STDOUT)
         self.processes.append(self.process)
 
         def application():
