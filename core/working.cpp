@@ -60,6 +60,15 @@ std::vector<WorkingLine> WorkingOf(const InfluenceOrdinates& y, char32_t separat
   };
 }
 
+std::array<Dimension, 5> DimensionChain(const InfluenceOrdinates& y, char32_t separator) {
+  const double J = y.J, B = y.B, W = y.W;
+  const auto dimension = [separator](std::string_view name, double length) {
+    return Dimension{name, length, FormatValue(length, separator)};
+  };
+  return {dimension("J−W", J - W), dimension("W", W), dimension("B−W", B - W), dimension("W", W),
+          dimension("J−B", J - B)};
+}
+
 std::vector<WorkingLine> WorkingOf(const VerticalLoads& d, char32_t separator) {
   const Writer n(separator);
   std::vector<WorkingLine> lines = WorkingOf(d.ordinates, separator);

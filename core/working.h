@@ -5,6 +5,7 @@
 
 #include "calculations.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,16 @@ std::vector<WorkingLine> WorkingOf(const VerticalLoads& d, char32_t decimalSepar
 std::vector<WorkingLine> WorkingOf(const MinWheelPressure& p, char32_t decimalSeparator = U'.');
 /// The ordinates, then H and H1.
 std::vector<WorkingLine> WorkingOf(const HorizontalLoads& h, char32_t decimalSeparator = U'.');
+
+/// One dimension of the chain that places the wheels between the outer supports, as the window's diagram draws it.
+struct Dimension {
+  std::string_view name;  // "J−W"
+  double length;          // metres, formed in double from J, B and W as read; negative where the inputs turn it
+  std::string text;       // the length as FormatValue writes it
+};
+/// J−W, W, B−W, W, J−B: left outer support, wheel 1, middle support (wheel 2), wheel 3, wheel 4, right outer
+/// support. Each length is one double operation on the values the ordinates were computed from.
+std::array<Dimension, 5> DimensionChain(const InfluenceOrdinates& y, char32_t decimalSeparator = U'.');
 
 /// The whole line; an ordinate set to 0 says so.
 std::string LineText(const WorkingLine& line);

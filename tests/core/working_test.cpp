@@ -72,6 +72,37 @@ TEST(WorkingOf, OneLinePerStatementWithTheNumbersPutIn) {
   }
 }
 
+// "name = text" for each dimension, left to right.
+std::vector<std::string> Chain(const InfluenceOrdinates& y, char32_t separator = U'.') {
+  std::vector<std::string> out;
+  for (const Dimension& d : DimensionChain(y, separator)) out.push_back(std::string(d.name) + " = " + d.text);
+  return out;
+}
+
+TEST(DimensionChain, PlacesTheWheelsAsTheDiagramDoes) {
+  const auto example = ComputeOrdinates(6.0f, 5.5f, 4.4f);
+  const auto wide = ComputeOrdinates(6.0f, 14.0f, 7.0f);
+  const auto textJ = ComputeOrdinates(FieldText{"7,5", U','}, 5.5f, 4.4f);
+  ASSERT_TRUE(example && wide && textJ);
+  const struct {
+    const char* tag;
+    std::vector<std::string> chain, want;
+  } rows[] = {
+      // 4.4 as a single is 4.4000001: its difference from 6 is written as the result fields would write it.
+      {"worked example", Chain(*example), {"J−W = 1.6", "W = 4.4", "B−W = 1.1", "W = 4.4", "J−B = 0.5"}},
+      {"wheels beyond both outer supports: the lengths turn negative",
+       Chain(*wide),
+       {"J−W = -1", "W = 7", "B−W = 7", "W = 7", "J−B = -8"}},
+      {"J read from its text as a double, decimal comma",
+       Chain(*textJ, U','),
+       {"J−W = 3,1", "W = 4,4", "B−W = 1,1", "W = 4,4", "J−B = 2"}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.tag);
+    EXPECT_EQ(row.chain, row.want);
+  }
+}
+
 TEST(FailureMessage, NamesTheInputAndWhatIsWrongWithIt) {
   const struct {
     const char* tag;
