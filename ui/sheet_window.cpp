@@ -1,0 +1,171 @@
+#include "sheet_window.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QToolBar>
+
+namespace kelvaro::ui {
+namespace {
+
+const QPageLayout A4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+
+QString& ExportFolder() {
+  static QString folder = QDir::homePath();
+  return folder;
+}
+
+// Why a file could not be written, in words the user can act on.
+QString Reason(const QSaveFile& file, const QString& path) {
+  const QFileInfo target(path), folder(target.absolutePath());
+  if (target.isDir()) return QStringLiteral("这是一个文件夹的名字");
+  if (!folder.exists()) return QStringLiteral("文件夹“%1”不存在").arg(QDir::toNativeSeparators(folder.filePath()));
+  if (!folder.isDir()) return QStringLiteral("“%1”不是文件夹").arg(QDir::toNativeSeparators(folder.filePath()));
+  if (!folder.isWritable()) {
+    return QStringLiteral("没有在文件夹“%1”中写文件的权限").arg(QDir::toNativeSeparators(folder.filePath()));
+  }
+  switch (file.error()) {
+    case QFileDevice::ResourceError:
+      return QStringLiteral("磁盘空间不足");
+    case QFileDevice::WriteError:
+      return QStringLiteral("写入时出错，磁盘可能已满（系统信息：%1）").arg(file.errorString());
+    default:
+      return QStringLiteral("系统信息：%1").arg(file.errorString());
+  }
+}
+
+}  // namespace
+
+QByteArray SheetPdf(const CalculationSheet& sheet) {
+  QByteArray pdf;
+  QBuffer buffer(&pdf);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(A4);
+    writer.setResolution(1200);
+    writer.setTitle(QStringLiteral("吊车荷载计算书 - ") + sheet.name);
+    writer.setCreator(ProgramVersion());
+    QPainter painter(&writer);
+    PaintSheet(painter, QRectF(painter.viewport()), sheet);
+  }
+  return pdf;
+}
+
+std::expected<void, QString> SaveSheetPdf(const CalculationSheet& sheet, const QString& path) {
+  const QByteArray pdf = SheetPdf(sheet);
+  // Written beside the target and renamed over it when whole: a failure leaves any earlier file as it was.
+  QSaveFile file(path);
+  if (file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size() && file.commit()) return {};
+  const QString reason = Reason(file, path);
+  file.cancelWriting();
+  return std::unexpected(QStringLiteral("计算书没有保存到“%1”：%2。")
+                             .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason));
+}
+
+QString SuggestedFileName(const QString& name, QDate date) {
+  QString base = name;
+  base.removeIf([](QChar c) { return c.isSpace() || QStringLiteral("/\\:*?\"<>|").contains(c) || !c.isPrint(); });
+  if (base.isEmpty()) base = QStringLiteral("计算书");
+  return QStringLiteral("%1_%2.pdf").arg(base, date.toString(Qt::ISODate));
+}
+
+void SheetWindow::setExportFolder(const QString& folder) { ExportFolder() = folder; }
+
+SheetWindow::SheetWindow(CalculationSheet sheet, QWidget* calculator)
+    : QMainWindow(calculator, Qt::Window), sheet_(std::move(sheet)), printer_(QPrinter::HighResolution) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(QStringLiteral("计算书 - ") + (calculator ? calculator->windowTitle() : sheet_.name));
+  printer_.setPageLayout(A4);
+  printer_.setFullPage(true);
+  printer_.setDocName(sheet_.name);
+  printer_.setCreator(ProgramVersion());
+
+  preview_ = new QPrintPreviewWidget(&printer_, this);
+  preview_->setAccessibleName(QStringLiteral("计算书预览"));
+  connect(preview_, &QPrintPreviewWidget::paintRequested, this, &SheetWindow::paint);
+  setCentralWidget(preview_);
+
+  QToolBar* tools = addToolBar(QStringLiteral("计算书"));
+  tools->setMovable(false);
+  tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  const auto add = [&](const QString& text, QKeySequence key, auto slot) {
+    QAction* action = tools->addAction(text);
+    action->setShortcut(key);
+    action->setToolTip(key.isEmpty() ? text
+                                     : QStringLiteral("%1（%2）").arg(text, key.toString(QKeySequence::NativeText)));
+    connect(action, &QAction::triggered, this, slot);
+  };
+  add(QStringLiteral("打印…"), QKeySequence::Print, &SheetWindow::print);
+  add(QStringLiteral("导出 PDF…"), QKeySequence::Save, &SheetWindow::exportPdf);
+  tools->addSeparator();
+  add(QStringLiteral("整页"), QKeySequence(), [this] { preview_->fitInView(); });
+  add(QStringLiteral("适合宽度"), QKeySequence(), [this] { preview_->fitToWidth(); });
+  add(QStringLiteral("放大"), QKeySequence::ZoomIn, [this] { preview_->zoomIn(); });
+  add(QStringLiteral("缩小"), QKeySequence::ZoomOut, [this] { preview_->zoomOut(); });
+  resize(720, 960);
+}
+
+void SheetWindow::setSheet(CalculationSheet sheet) {
+  sheet_ = std::move(sheet);
+  printer_.setDocName(sheet_.name);
+  preview_->updatePreview();
+}
+
+void SheetWindow::paint(QPrinter* printer) {
+  QPainter painter(printer);
+  PaintSheet(painter, printer->pageLayout().fullRectPixels(printer->resolution()), sheet_);
+}
+
+void SheetWindow::print() {
+  auto* dialog = new QPrintDialog(&printer_, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialog, &QDialog::accepted, preview_, &QPrintPreviewWidget::print);
+  dialog->open();
+}
+
+void SheetWindow::exportPdf() {
+  if (fileDialog_) return fileDialog_->raise();
+  // The toolkit's own dialog, the same on every desktop; it asks before it replaces a file.
+  fileDialog_ = new QFileDialog(this, QStringLiteral("导出 PDF"), ExportFolder(), QStringLiteral("PDF 文件 (*.pdf)"));
+  fileDialog_->setOption(QFileDialog::DontUseNativeDialog);
+  fileDialog_->setAcceptMode(QFileDialog::AcceptSave);
+  fileDialog_->setFileMode(QFileDialog::AnyFile);
+  fileDialog_->setDefaultSuffix(QStringLiteral("pdf"));
+  fileDialog_->selectFile(SuggestedFileName(sheet_.name, QDate::currentDate()));
+  fileDialog_->setWindowModality(Qt::WindowModal);
+  fileDialog_->setAttribute(Qt::WA_DeleteOnClose);
+  connect(fileDialog_, &QFileDialog::fileSelected, this, [this](const QString& path) {
+    if (save(path)) ExportFolder() = QFileInfo(path).absolutePath();
+  });
+  fileDialog_->open();
+}
+
+bool SheetWindow::save(const QString& path) {
+  const auto saved = SaveSheetPdf(sheet_, path);
+  if (saved) return true;
+  if (!messageBox_) {
+    messageBox_ =
+        new QMessageBox(QMessageBox::Warning, QStringLiteral("无法导出 PDF"), QString(), QMessageBox::Ok, this);
+    messageBox_->setTextFormat(Qt::PlainText);
+    messageBox_->setWindowModality(Qt::WindowModal);
+    messageBox_->setAttribute(Qt::WA_DeleteOnClose);
+    messageBox_->button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+  }
+  messageBox_->setText(saved.error());
+  messageBox_->open();
+  return false;
+}
+
+}  // namespace kelvaro::ui
