@@ -48,6 +48,8 @@ class InfluenceFigure {
   double ordinateHeight(std::size_t wheel) const;
   /// Every text of the figure: the dimensions, the spans, the ordinates and the note.
   const std::vector<FigureLabel>& labels() const { return labels_; }
+  /// Lines from a text that had to move away from what it names, to that.
+  const std::vector<QLineF>& leaders() const { return leaders_; }
   /// The line under the figure for wheels beyond an outer support; empty when there are none.
   const QString& note() const { return note_; }
 
