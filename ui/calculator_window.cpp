@@ -1,12 +1,15 @@
 #include "calculator_window.h"
 
 #include "messages.h"
+#include "sheet_window.h"
 
+#include <QAction>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
@@ -68,6 +71,22 @@ QString Symbol(const QLabel* symbolLabel) {
   QString symbol = WithoutSpaces(symbolLabel->text());
   symbol.removeIf([](QChar c) { return c == u':' || c == u'：'; });
   return symbol;
+}
+
+// The name the sheet gives an input that has no caption beside it in its window.
+QString Uncaptioned(Input input) {
+  switch (input) {
+    case Input::Z:
+      return u"折减系数"_s;
+    case Input::Pmax:
+      return u"吊车最大轮压"_s;
+    case Input::Pmin:
+      return u"吊车最小轮压"_s;
+    case Input::AlphaH:
+      return u"横向水平荷载系数"_s;
+    default:
+      return FromUtf8(SymbolOf(input));
+  }
 }
 
 // A screen reader should say "柱距 J", and the symbol's label leads to its field.
@@ -145,11 +164,58 @@ void CalculatorWindow::declareButtons(QPushButton* calculateButton, QPushButton*
   connect(clearButton, &QPushButton::clicked, this, &CalculatorWindow::clear);
   closes(exitButton);
   buttons_ = {calculateButton, clearButton, exitButton};
+
+  // The sheet: Ctrl+P anywhere in the window, and an item in the context menu of its background and its frames
+  // (which pass a right click on to the window); declareResults puts it in the results' menus.
+  connect(sheetAction(), &QAction::triggered, this, &CalculatorWindow::showSheet);
+  addAction(sheetAction());
+  setContextMenuPolicy(Qt::ActionsContextMenu);
+  calculateButton->setToolTip(
+      u"按 %1 计算并打开计算书，可打印或导出 PDF"_s.arg(sheetAction()->shortcut().toString(QKeySequence::NativeText)));
 }
 
 void CalculatorWindow::declareResults(std::string_view calculation, std::vector<ResultField> resultFields) {
   calculation_ = calculation;
   resultFields_ = std::move(resultFields);
+  for (const ResultField& result : resultFields_) {
+    // A label's menu copies its text; a box has the toolkit's own menu. The sheet goes at the end of either.
+    if (result.target->contextMenuPolicy() == Qt::ActionsContextMenu) result.target->addAction(sheetAction());
+    auto* box = qobject_cast<QLineEdit*>(result.target);
+    if (!box) continue;
+    box->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(box, &QWidget::customContextMenuRequested, this, [this, box](QPoint at) {
+      QMenu* menu = box->createStandardContextMenu();
+      menu->setAttribute(Qt::WA_DeleteOnClose);
+      menu->addSeparator();
+      menu->addAction(sheetAction());
+      menu->popup(box->mapToGlobal(at));
+    });
+  }
+}
+
+QAction* CalculatorWindow::sheetAction() {
+  if (!sheetAction_) {
+    sheetAction_ = new QAction(u"计算书…"_s, this);
+    sheetAction_->setShortcut(QKeySequence::Print);
+  }
+  return sheetAction_;
+}
+
+void CalculatorWindow::showSheet() {
+  if (!calculate()) return;
+  if (!sheetWindow_) sheetWindow_ = new SheetWindow(sheet(), this);
+  sheetWindow_->show();
+  sheetWindow_->raise();
+  sheetWindow_->activateWindow();
+}
+
+std::vector<SheetInput> CalculatorWindow::sheetInputs() const {
+  std::vector<SheetInput> rows;
+  for (const Field& f : fields_) {
+    rows.push_back({Symbol(f.symbol), f.caption ? WithoutSpaces(f.caption->text()) : Uncaptioned(f.input),
+                    f.field->text(), f.unit ? f.unit->text() : QString()});
+  }
+  return rows;
 }
 
 bool CalculatorWindow::calculate() {
@@ -189,6 +255,8 @@ bool CalculatorWindow::calculate() {
     FitWhole(target, text);
     target->setToolTip(FromUtf8(result.howReached));
   }
+  // An open sheet shows the calculation the window shows.
+  if (sheetWindow_) sheetWindow_->setSheet(sheet());
   return true;
 }
 

@@ -2,8 +2,10 @@
 // result order), Clear, Exit, and the report of a failed calculation. A calculator declares its fields, orders,
 // buttons and its one call to the core; nothing else. The core reads the fields' texts, says which input a
 // failure belongs to and hands back its working: a window never reads a number or works anything out itself.
+// The calculation sheet (Ctrl+P) is shared behaviour too: a calculator only says which sheet its working makes.
 #pragma once
 
+#include "calculation_sheet.h"
 #include "calculations.h"
 #include "form_window.h"
 
@@ -16,12 +18,15 @@
 #include <string_view>
 #include <vector>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QMessageBox;
 class QPushButton;
 
 namespace kelvaro::ui {
+
+class SheetWindow;
 
 /// The decimal separator of the user's locale, as the core takes it.
 char32_t SystemDecimalSeparator();
@@ -81,6 +86,8 @@ class CalculatorWindow : public FormWindow {
   /// True when the results were written; false after a failure, which has been reported.
   bool calculate();
   void clear();
+  /// Calculates as "计算" does and, only when that succeeds, shows the sheet of this calculation.
+  void showSheet();
 
  protected:
   using FormWindow::FormWindow;
@@ -94,6 +101,10 @@ class CalculatorWindow : public FormWindow {
 
   /// Hands the fields' texts to the core and its results, with their notes, in the order of declareResults.
   virtual Outcome run(FieldTexts& in) = 0;
+  /// The sheet of the last calculation that succeeded; called only after one has.
+  virtual CalculationSheet sheet() const = 0;
+  /// The inputs as the sheet lists them: symbol, caption, text as typed and unit, in the window's order.
+  std::vector<SheetInput> sheetInputs() const;
 
   char32_t separator() const { return separator_; }
 
@@ -109,6 +120,9 @@ class CalculatorWindow : public FormWindow {
   std::vector<ResultField> resultFields_;
   Buttons buttons_{};
   QPointer<QMessageBox> messageBox_;
+  QAction* sheetAction();  // the window's one "计算书…" (Ctrl+P)
+  QAction* sheetAction_ = nullptr;
+  QPointer<SheetWindow> sheetWindow_;
 };
 
 }  // namespace kelvaro::ui

@@ -93,4 +93,8 @@ Outcome HorizontalLoadWindow::run(FieldTexts& in) {
   return std::vector<ResultText>{{loads->H, notes[0]}, {loads->H1, notes[1]}};
 }
 
+CalculationSheet HorizontalLoadWindow::sheet() const {
+  return SheetOf(*working_, windowTitle(), sheetInputs(), separator());
+}
+
 }  // namespace kelvaro::ui

@@ -66,6 +66,7 @@ class HorizontalLoadWindow : public CalculatorWindow {
 
  protected:
   Outcome run(FieldTexts& in) override;
+  CalculationSheet sheet() const override;
 
  private:
   std::optional<HorizontalLoads> working_;

@@ -85,4 +85,6 @@ Outcome MainWindow::run(FieldTexts& in) {
   return std::vector<ResultText>{{loads->Dmax, notes[0]}, {loads->Dmin, notes[1]}};
 }
 
+CalculationSheet MainWindow::sheet() const { return SheetOf(*working_, windowTitle(), sheetInputs(), separator()); }
+
 }  // namespace kelvaro::ui

@@ -61,6 +61,7 @@ class MainWindow : public CalculatorWindow {
 
  protected:
   Outcome run(FieldTexts& in) override;
+  CalculationSheet sheet() const override;
 
  private:
   std::optional<VerticalLoads> working_;

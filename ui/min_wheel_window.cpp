@@ -59,4 +59,6 @@ Outcome MinWheelWindow::run(FieldTexts& in) {
   return std::vector<ResultText>{{pressure->Pmin, HowReached(*pressure, separator())[0]}};
 }
 
+CalculationSheet MinWheelWindow::sheet() const { return SheetOf(*working_, windowTitle(), sheetInputs(), separator()); }
+
 }  // namespace kelvaro::ui

@@ -48,6 +48,7 @@ class MinWheelWindow : public CalculatorWindow {
 
  protected:
   Outcome run(FieldTexts& in) override;
+  CalculationSheet sheet() const override;
 
  private:
   std::optional<MinWheelPressure> working_;

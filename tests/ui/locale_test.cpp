@@ -2,9 +2,12 @@
 #include "horizontal_load_window.h"
 #include "main_window.h"
 #include "min_wheel_window.h"
+#include "sheet_window.h"
 #include "window_test_support.h"
 
 #include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
 
 namespace t = kelvaro::test;
 using namespace kelvaro::ui;
@@ -51,6 +54,25 @@ class LocaleTest : public QObject {
     QCOMPARE(t::RecordedFailures().size(), 1);
     QVERIFY(t::RecordedFailures().front().contains(QStringLiteral("B 的内容“%1”").arg(other)));
     QCOMPARE(w->Text7->text(), other);
+  }
+
+  // The sheet, down to its PDF, writes every number as the window does.
+  void sheetWritesTheSeparator() {
+    auto w = t::Open<MainWindow>();
+    t::Fill({w->Text7, w->Text8, w->Text9, w->Text10}, {local("5.5"), local("4.4"), "100", "30"});
+    w->showSheet();
+    const auto* sheet = w->findChild<SheetWindow*>();
+    QVERIFY(sheet);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
+    QVERIFY(SaveSheetPdf(sheet->sheet(), path));
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    QVERIFY(pdftotext.waitForFinished());
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    for (const char* number : {"(6 − 4.4) / 6 = 0.2666667", "J−W = 1.6", "Y4 = 0.08333334", "Dmin = 58.5 Kn"}) {
+      QVERIFY2(text.contains(QString::fromUtf8(number).replace(u'.', sep)), number);
+    }
   }
 
   void calculatorsTakingTextsUseIt() {

@@ -282,7 +282,9 @@ class MainWindowTest : public QObject {
     w->calculate();
     QWidget* focused = w->focusWidget();
     QCOMPARE(w->Label13->contextMenuPolicy(), Qt::ActionsContextMenu);
-    QCOMPARE(w->Label13->actions().size(), 1);
+    // Copy, then the calculation sheet.
+    QCOMPARE(w->Label13->actions().size(), 2);
+    QCOMPARE(w->Label13->actions().back()->text(), QStringLiteral("计算书…"));
     w->Label13->actions().front()->trigger();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("58.5"));
     QCOMPARE(w->focusWidget(), focused);
