@@ -55,10 +55,15 @@ package: deps
 
 # Every window rendered to PNG in a private X server, for the README and for checking layouts by eye.
 # Also at the scale factors of high-DPI screens, into docs/screenshots/scale-<factor>/, and the browser edition's
-# windows in headless Chromium, into docs/screenshots/web/.
+# windows in headless Chromium, into docs/screenshots/web/. Each calculator's sheet for its worked example is
+# written as a PDF and turned into docs/screenshots/sheet_<window>.png at 100 dpi.
 screenshots: build
+	sheets=$$(mktemp -d) && \
 	XDG_RUNTIME_DIR=$$(mktemp -d) xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
-	  build/dev/app/kelvaro_screenshots docs/screenshots
+	  build/dev/app/kelvaro_screenshots docs/screenshots $$sheets && \
+	for pdf in $$sheets/*.pdf; do \
+	  pdftoppm -png -r 100 -singlefile $$pdf docs/screenshots/$$(basename $$pdf .pdf) || exit 1; \
+	done && rm -r $$sheets
 	for factor in 1.5 2; do \
 	  QT_SCALE_FACTOR=$$factor XDG_RUNTIME_DIR=$$(mktemp -d) xvfb-run -a -s "-screen 0 2560x2048x24 -dpi 96" \
 	    build/dev/app/kelvaro_screenshots docs/screenshots/scale-$$factor || exit 1; \

@@ -1,9 +1,14 @@
-// Renders every window that exists to <dir>/<window>.png; run under an X server (make screenshots).
+// Renders every window that exists to <dir>/<window>.png; run under an X server (make screenshots). With a
+// second folder, also each calculator's sheet for its worked example, as <sheets>/sheet_<window>.pdf, made as
+// Ctrl+P makes it.
+#include "calculator_window.h"
 #include "look.h"
+#include "sheet_window.h"
 #include "window_slots.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QScreen>
 #include <QTest>
 
@@ -20,6 +25,31 @@ QString FileName(const QWidget& window) {
     name += c.toLower();
   }
   return name;
+}
+
+// The worked examples: the fields each calculator leaves empty, filled; the others keep their defaults.
+int SaveSheets(kelvaro::app::WindowSlots& windowSlots, const QDir& dir) {
+  using kelvaro::ui::WindowKind;
+  const std::pair<WindowKind, std::vector<std::pair<const char*, const char*>>> examples[] = {
+      {WindowKind::Form1, {{"Text7", "5.5"}, {"Text8", "4.4"}, {"Text9", "100"}, {"Text10", "30"}}},
+      {WindowKind::Form3, {{"Text1", "100"}, {"Text2", "20"}, {"Text3", "10"}}},
+      {WindowKind::Form5, {{"Text1", "3.5"}, {"Text2", "10"}, {"Text7", "5.5"}, {"Text8", "4.4"}}},
+  };
+  const char32_t separator = kelvaro::ui::SystemDecimalSeparator();
+  for (const auto& [kind, fields] : examples) {
+    auto* calculator = qobject_cast<kelvaro::ui::CalculatorWindow*>(windowSlots.show(kind));
+    for (const auto& [name, text] : fields) {
+      calculator->findChild<QLineEdit*>(QString::fromLatin1(name))
+          ->setText(QString::fromLatin1(text).replace(u'.', QString::fromUcs4(&separator, 1)));
+    }
+    calculator->showSheet();
+    const auto* sheet = calculator->findChild<kelvaro::ui::SheetWindow*>();
+    const QString path = dir.filePath(u"sheet_"_s + FileName(*calculator) + u".pdf"_s);
+    if (!sheet || !kelvaro::ui::SaveSheetPdf(sheet->sheet(), path)) return 1;
+    std::printf("%s\n", qPrintable(path));
+    calculator->close();
+  }
+  return 0;
 }
 
 int main(int argc, char* argv[]) {
@@ -42,5 +72,6 @@ int main(int argc, char* argv[]) {
     ++saved;
     w->close();
   }
-  return saved == static_cast<int>(kelvaro::ui::AllWindowKinds.size()) ? 0 : 1;
+  if (saved != static_cast<int>(kelvaro::ui::AllWindowKinds.size())) return 1;
+  return argc > 2 ? SaveSheets(windowSlots, QDir(QString::fromLocal8Bit(argv[2]))) : 0;
 }

@@ -124,16 +124,19 @@ void Writer::working(const std::vector<WorkingLine>& lines) {
   }
 }
 
+// Caption and value on one line: both centred on the same middle, whatever their sizes.
 void Writer::results(const std::vector<SheetResult>& rows) {
   const double row = 7 * Mm, top = y;
+  y += 1.5 * Mm;
   for (const SheetResult& r : rows) {
-    y += 1.5 * Mm;
-    text(Left + 5 * Mm, 60 * Mm, r.caption, Body);
-    text(Left + 65 * Mm, Width - 70 * Mm, r.quantity + QStringLiteral(" = ") + r.value + QStringLiteral(" ") + r.unit,
-         Pt(12), Qt::AlignLeft, true);
-    y += row - 1.5 * Mm;
+    p_.setFont(Font(Body));
+    p_.drawText(QRectF(Left + 5 * Mm, y, 60 * Mm, row), Qt::AlignLeft | Qt::AlignVCenter, r.caption);
+    p_.setFont(Font(Pt(12), true));
+    p_.drawText(QRectF(Left + 65 * Mm, y, Width - 70 * Mm, row), Qt::AlignLeft | Qt::AlignVCenter,
+                r.quantity + QStringLiteral(" = ") + r.value + QStringLiteral(" ") + r.unit);
+    y += row;
   }
-  y += 2 * Mm;
+  y += 1.5 * Mm;
   p_.setPen(QPen(Qt::black, 0.5 * Mm));
   p_.setBrush(Qt::NoBrush);
   p_.drawRect(QRectF(Left, top, Width, y - top));

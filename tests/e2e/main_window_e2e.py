@@ -22,7 +22,7 @@ with Session(locale=os.environ.get("E2E_LOCALE", "C.UTF-8")) as s:
     wait_text(main.control("text", "Z"), f"0{sep}9", "Z default")
 
     clear_clipboard()
-    main.context_menu(dmax, "Down", "Return")  # its one item, 复制
+    main.context_menu(dmax, "Down", "Return")  # its first item, 复制
     wait_until(clipboard, "195".__eq__, "Dmax copied through its context menu")
     print("ok: Dmax copied = '195'")
 
