@@ -89,8 +89,8 @@ namespace {
 // Everything but the footer, top to bottom; returns where it ended, in sheet units.
 double Lay(QPainter& painter, const CalculationSheet& sheet, double unitHeight) {
   Writer w(painter);
-  w.text(Left, Width, QStringLiteral("吊车荷载计算书"), Pt(18), Qt::AlignHCenter, true);
-  w.y += 9 * Mm;
+  w.text(Left, Width, QStringLiteral("吊车荷载计算书"), Pt(20), Qt::AlignHCenter);
+  w.y += 10 * Mm;
   w.text(Left, Width, sheet.name, Pt(12), Qt::AlignHCenter);
   w.y += 8 * Mm;
   const double label = 16 * Mm;

@@ -12,8 +12,8 @@ QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 
 }  // namespace
 
-void Writer::text(double x, double width, const QString& s, int size, Qt::Alignment align, bool bold) {
-  p_.setFont(Font(size, bold));
+void Writer::text(double x, double width, const QString& s, int size, Qt::Alignment align) {
+  p_.setFont(Font(size));
   const double h = QFontMetricsF(p_.font()).height();
   p_.drawText(QRectF(x, y, width, h), align | Qt::AlignVCenter, s);
 }
@@ -26,7 +26,7 @@ void Writer::blank(double x, double width) {
 void Writer::heading(const QString& s) {
   static const QString numbers = QStringLiteral("一二三四五六");
   y += 2.5 * Mm;
-  text(Left, Width, numbers.at(sections_++) + QStringLiteral("、") + s, Pt(11.5), Qt::AlignLeft, true);
+  text(Left, Width, numbers.at(sections_++) + QStringLiteral("、") + s, Pt(12));
   y += 6.5 * Mm;
 }
 
@@ -43,10 +43,10 @@ void Writer::paragraph(const QString& s) {
 void Writer::inputs(const std::vector<SheetInput>& rows) {
   const double half = (Width - 4 * Mm) / 2, row = 6 * Mm;
   const std::array<double, 4> widths = {13 * Mm, 27 * Mm, 28 * Mm, half - 68 * Mm};
-  const auto cell = [&](QRectF box, const QString& s, int size, bool bold) {
+  const auto cell = [&](QRectF box, const QString& s, int size) {
     box.adjust(0.8 * Mm, 0, -0.8 * Mm, 0);
     for (const int smaller : {size, Pt(8), Pt(6.5)}) {
-      const QFont font = Font(smaller, bold);
+      const QFont font = Font(smaller);
       if (QFontMetricsF(font).horizontalAdvance(s) > box.width()) continue;
       p_.setFont(font);
       return p_.drawText(box, Qt::AlignCenter, s);
@@ -61,7 +61,7 @@ void Writer::inputs(const std::vector<SheetInput>& rows) {
   };
   const auto cells = [&](double x, double top, const QStringList& texts, bool header) {
     for (std::size_t c = 0; c < widths.size(); ++c) {
-      cell(QRectF(x, top, widths[c], row), texts[static_cast<qsizetype>(c)], c == 2 && !header ? Body : Small, header);
+      cell(QRectF(x, top, widths[c], row), texts[static_cast<qsizetype>(c)], c == 2 && !header ? Body : Small);
       x += widths[c];
     }
   };
@@ -131,7 +131,7 @@ void Writer::results(const std::vector<SheetResult>& rows) {
   for (const SheetResult& r : rows) {
     p_.setFont(Font(Body));
     p_.drawText(QRectF(Left + 5 * Mm, y, 60 * Mm, row), Qt::AlignLeft | Qt::AlignVCenter, r.caption);
-    p_.setFont(Font(Pt(12), true));
+    p_.setFont(Font(Pt(12.5)));
     p_.drawText(QRectF(Left + 65 * Mm, y, Width - 70 * Mm, row), Qt::AlignLeft | Qt::AlignVCenter,
                 r.quantity + QStringLiteral(" = ") + r.value + QStringLiteral(" ") + r.unit);
     y += row;

@@ -18,7 +18,7 @@ class Writer {
   explicit Writer(QPainter& painter) : p_(painter) {}
   double y = Top;
 
-  void text(double x, double width, const QString& s, int size, Qt::Alignment align = Qt::AlignLeft, bool bold = false);
+  void text(double x, double width, const QString& s, int size, Qt::Alignment align = Qt::AlignLeft);
   /// A line to write on by hand.
   void blank(double x, double width);
   /// "一、设计依据": numbered in the order the sections come.
