@@ -14,6 +14,7 @@
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QToolBar>
 
 namespace kelvaro::ui {
@@ -114,7 +115,9 @@ SheetWindow::SheetWindow(CalculationSheet sheet, QWidget* calculator)
   add(QStringLiteral("适合宽度"), QKeySequence(), [this] { preview_->fitToWidth(); });
   add(QStringLiteral("放大"), QKeySequence::ZoomIn, [this] { preview_->zoomIn(); });
   add(QStringLiteral("缩小"), QKeySequence::ZoomOut, [this] { preview_->zoomOut(); });
-  resize(720, 960);
+  // A whole page in view, on small screens too.
+  const QRect screen = this->screen()->availableGeometry();
+  resize(std::min(720, screen.width()), std::min(960, screen.height() * 9 / 10));
 }
 
 void SheetWindow::setSheet(CalculationSheet sheet) {

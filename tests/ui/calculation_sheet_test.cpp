@@ -131,7 +131,7 @@ class CalculationSheetTest : public QObject {
 void CalculationSheetTest::initTestCase() {
   test::SetUpWindowTests();
   QVERIFY(dir_.isValid());
-  for (const char* tool : {"pdftotext", "pdfinfo", "pdffonts"}) {
+  for (const char* tool : {"pdftotext", "pdfinfo", "pdffonts", "pdfimages"}) {
     QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty(), tool);
   }
 }
@@ -177,6 +177,8 @@ void CalculationSheetTest::pdfShowsEveryNumber() {
   const QString info = Run(U("pdfinfo"), {path});
   QVERIFY2(info.contains(QRegularExpression(U("Pages:\\s+1\\n"))), qPrintable(info));
   QVERIFY2(info.contains(QRegularExpression(U("Page size:.*\\(A4\\)"))), qPrintable(info));
+  // Drawn as vectors, crisp at any zoom: pdfimages lists no picture under its two header lines.
+  QCOMPARE(Run(U("pdfimages"), {U("-list"), path}).split(u'\n', Qt::SkipEmptyParts).size(), 2);
   // pdffonts: a header of two lines, then one line per font whose "emb" column says yes.
   const QStringList fonts = Run(U("pdffonts"), {path}).split(u'\n', Qt::SkipEmptyParts).mid(2);
   QVERIFY(!fonts.isEmpty());
