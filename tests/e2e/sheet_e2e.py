@@ -40,9 +40,11 @@ def run(tool, *args):
 
 
 session = Session()
+# A home of the test's own, where the file dialog starts and keeps its settings; the sheets go to another folder.
+os.environ["HOME"] = os.path.join(session.tmp, "home")
+os.mkdir(os.environ["HOME"])
 folder = os.path.join(session.tmp, "sheets")
 os.mkdir(folder)
-os.environ["HOME"] = folder  # where the file dialog starts: a folder of this test's own
 path = os.path.join(folder, "dmax.pdf")
 
 with session as s:
@@ -72,7 +74,8 @@ with session as s:
     question.click(question.control("push button", "No"))
     wait_until(lambda: len(x_windows(DIALOG)), (1).__eq__, "the question to close")
     expect("the file after No", os.stat(path).st_ino, written)
-    files.keys(files.frame, "Escape")
+    files.focus_keyboard()
+    xdotool("key", "Escape")
     s.expect_window_gone(DIALOG)
     expect("files in the folder", sorted(os.listdir(folder)), ["dmax.pdf"])
 
