@@ -21,6 +21,8 @@ struct ParseRow {
 };
 
 TEST(ParseFieldValue, ReadsPlainDecimalNotationOnly) {
+  const std::string halfSmallestSubnormal =  // 2^-150, times 10^46
+      "7.00649232162408535461864791644958065640130970938257885878534141944895541342930300743319094181060791015625";
   const ParseRow rows[] = {
       // default texts of the windows
       {"default Z", "0.9", U'.', Is(0.89999997615814208984375f)},
@@ -42,6 +44,16 @@ TEST(ParseFieldValue, ReadsPlainDecimalNotationOnly) {
       {"tie to even up", "16777219", U'.', Is(16777220.0f)},
       {"largest single", "3.4028235e38", U'.', Is(std::numeric_limits<float>::max())},
       {"subnormal", "1e-40", U'.', Is(1e-40f)},
+      // at the rounding boundaries: a tie, and a hair either side of one, finer than a double resolves
+      {"tie to even, high exponent", "1701414.36990589277377567603056525180928E32", U'.', Is(0x1.000018p+127f)},
+      {"a hair above that tie, not rounded twice", "1701414.369905892773775676030565251809280000000000001E32", U'.',
+       Is(0x1.00001ap+127f)},
+      {"tie between the largest single and 2^128", "340282356779733661637539395458142568448", U'.', Fails(Overflow)},
+      {"a hair below that tie", "340282356779733661637539395458142568447.9999", U'.',
+       Is(std::numeric_limits<float>::max())},
+      {"half the smallest subnormal ties to zero", halfSmallestSubnormal + "E-46", U'.', Is(0.0f)},
+      {"a hair above half the smallest subnormal", halfSmallestSubnormal + "1E-46", U'.',
+       Is(std::numeric_limits<float>::denorm_min())},
       // range
       {"just beyond the single range", "3.4028236e38", U'.', Fails(Overflow)},
       {"negative beyond range", "-3.5e38", U'.', Fails(Overflow)},
@@ -110,6 +122,9 @@ TEST(ParseFieldDouble, ReadsTheSameNotationWithoutRoundingToSingle) {
       {"beyond the double range", "1e309", U'.', Fails<double>(Overflow)},
       {"double underflow reads as zero", "1e-400", U'.', Is(0.0)},
       {"subnormal double", "1e-320", U'.', Is(1e-320)},
+      {"tie to even", "9007199254740993", U'.', Is(9007199254740992.0)},
+      {"a hair above half the smallest double", "2.4703282292062328e-324", U'.', Is(0x1p-1074)},
+      {"a hair below half the smallest double", "2.4703282292062327e-324", U'.', Is(0.0)},
       {"not a number", "2个", U'.', Fails<double>(NotANumber)},
       {"empty", "", U'.', Fails<double>(NotANumber)},
   };
