@@ -45,7 +45,7 @@ bench: deps
 	$(CMAKE) --preset release
 	$(CMAKE) --build --preset release
 	build/release/bench/kelvaro_bench
-	bench/startup.sh build/release 15
+	bench/startup.sh build/release 20
 
 # A .deb of the release build, for `apt-get install ./build/release/kelvaro_*.deb`.
 package: deps

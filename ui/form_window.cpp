@@ -1,6 +1,7 @@
 #include "form_window.h"
 
 #include "form_builder.h"
+#include "look.h"
 
 #include <QIcon>
 #include <QPushButton>
@@ -14,7 +15,7 @@ FormWindow::FormWindow(QStringView caption, int clientWidthTwips, int clientHeig
       iconResource_(iconResource.toString()) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(caption.toString());
-  setWindowIcon(QIcon(iconResource.toString()));
+  setWindowIcon(SvgIcon(iconResource.toString()));
   setFixedSize(TwipsToPixels(clientWidthTwips), TwipsToPixels(clientHeightTwips));
 }
 

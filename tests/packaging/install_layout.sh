@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # `cmake --install` into a scratch prefix: the program, its desktop entry and its icon land where desktops
-# look for them, and the entry names exactly the command and icon that are installed.
+# look for them, and the entry names exactly the command and icon that are installed; no binary searches for
+# libraries outside the system's directories.
 # Usage: install_layout.sh <build-dir> <main-window-icon>
 set -euo pipefail
 
@@ -12,6 +13,12 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 [[ -x $prefix/bin/kelvaro ]] || fail "bin/kelvaro is missing or not executable"
+# Neither binary may carry a library search path: an empty entry, as CMake pads a build tree's binary with,
+# is the current directory, from which libraries would be picked up.
+for binary in "$build/app/kelvaro" "$prefix/bin/kelvaro"; do
+  paths=$(readelf -d "$binary" | grep -E 'R(UN)?PATH' || true)
+  [[ -z $paths ]] || fail "$binary has a library search path: $paths"
+done
 entry=$prefix/share/applications/kelvaro.desktop
 [[ -f $entry ]] || fail "share/applications/kelvaro.desktop is missing"
 installed_icon=$prefix/share/icons/hicolor/scalable/apps/kelvaro.svg
