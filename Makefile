@@ -40,12 +40,14 @@ run: deps
 	$(CMAKE) --build --preset release
 	build/release/app/kelvaro
 
-# The core's time per call, then start-up time and idle memory against the toolkit's floor (docs/performance.md).
+# The core's time per call, then start-up time and idle memory against the toolkit's floor, and the instructions
+# start-up takes, which repeat where timings on a busy machine do not (docs/performance.md).
 bench: deps
 	$(CMAKE) --preset release
 	$(CMAKE) --build --preset release
 	build/release/bench/kelvaro_bench
 	bench/startup.sh build/release 20
+	bench/instructions.sh build/release
 
 # A .deb of the release build, for `apt-get install ./build/release/kelvaro_*.deb`.
 package: deps

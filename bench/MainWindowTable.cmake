@@ -1,38 +1,38 @@
 # kelvaro_main_window_table(<output header>): writes the main window's caption, client size and design table,
-# read out of ui/main_window.cpp, as C++ rows for the widget floor. Reading the window's own source keeps the
-# floor from drifting from the window it is compared with; a table it cannot read stops the configure step.
+# read out of ui/main_window.cpp, as C++ rows (bench/floor_table.h) for the widget floor. Reading the window's
+# own source keeps the floor from drifting from the window it is compared with; tests/ui's main_window_floor_test
+# checks that the rows are the window's controls, all of them.
 function(kelvaro_main_window_table output)
   set(source ${PROJECT_SOURCE_DIR}/ui/main_window.cpp)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
   file(READ ${source} text)
+  # A call that clang-format wrapped reads as one line.
+  string(REGEX REPLACE "\n[ \t]*" " " text "${text}")
 
-  string(REGEX MATCH "Window\\(u\"([^\"]*)\", ([0-9]+), ([0-9]+)," window "${text}")
-  if(NOT window)
-    message(FATAL_ERROR "${source}: no window caption and size for the widget floor")
+  set(caption "")
+  set(width 0)
+  set(height 0)
+  if(text MATCHES "Window\\(u\"([^\"]*)\", ([0-9]+), ([0-9]+),")
+    set(caption "${CMAKE_MATCH_1}")
+    set(width ${CMAKE_MATCH_2})
+    set(height ${CMAKE_MATCH_3})
   endif()
-  set(rows "inline constexpr FloorWindow MainWindowForm{u\"${CMAKE_MATCH_1}\", ${CMAKE_MATCH_2}, ${CMAKE_MATCH_3}};\n")
 
-  # Containers: "Form" is the window; "QWidget* const F = Frame2;" names a frame.
+  # Containers: "Form" or "this" is the window; "QWidget* const F = Frame2;" names a frame.
   string(REGEX MATCHALL "QWidget\\* const [A-Za-z0-9_]+ = [A-Za-z0-9_]+" aliases "${text}")
-
-  set(row_pattern "ui\\.([a-zA-Z]+)\\(\"([A-Za-z0-9_]+)\", ([A-Za-z0-9_]+), {([0-9]+), ([0-9]+), ([0-9]+), ([0-9]+)}(, u\"[^\"]*\")?, [0-9]+\\)")
-  string(REGEX MATCHALL "${row_pattern}" controls "${text}")
-  list(LENGTH controls count)
-  if(count LESS 2)
-    message(FATAL_ERROR "${source}: no design table rows for the widget floor")
-  endif()
-  string(APPEND rows "inline constexpr FloorControl MainWindowControls[] = {\n")
+  set(row "ui\\.([a-zA-Z]+)\\(\"([A-Za-z0-9_]+)\", ([A-Za-z0-9_]+), {([0-9]+), ([0-9]+), ([0-9]+), ([0-9]+)}(, u\"[^\"]*\")?, [0-9]+\\)")
+  string(REGEX MATCHALL "${row}" controls "${text}")
+  set(rows "")
+  set(count 0)
   foreach(control IN LISTS controls)
-    string(REGEX MATCH "${row_pattern}" _ "${control}")
+    string(REGEX MATCH "${row}" _ "${control}")
     set(kind ${CMAKE_MATCH_1})
     set(name ${CMAKE_MATCH_2})
     set(container ${CMAKE_MATCH_3})
-    set(rect "${CMAKE_MATCH_4}, ${CMAKE_MATCH_5}, ${CMAKE_MATCH_6}, ${CMAKE_MATCH_7}")
-    set(caption "${CMAKE_MATCH_8}")
-    if(caption STREQUAL "")
-      set(caption "u\"\"")
-    else()
-      string(SUBSTRING "${caption}" 2 -1 caption)
+    set(at "${CMAKE_MATCH_4}, ${CMAKE_MATCH_5}, ${CMAKE_MATCH_6}, ${CMAKE_MATCH_7}")
+    set(label "u\"\"")
+    if(NOT CMAKE_MATCH_8 STREQUAL "")
+      string(SUBSTRING "${CMAKE_MATCH_8}" 2 -1 label)
     endif()
     if(container STREQUAL "Form" OR container STREQUAL "this")
       set(container "")
@@ -43,8 +43,20 @@ function(kelvaro_main_window_table output)
         endif()
       endforeach()
     endif()
-    string(APPEND rows "    {FloorKind::${kind}, \"${name}\", \"${container}\", {${rect}}, ${caption}},\n")
+    string(APPEND rows "    FloorControl{FloorKind::${kind}, \"${name}\", \"${container}\", {${at}}, ${label}},\n")
+    math(EXPR count "${count} + 1")
   endforeach()
-  string(APPEND rows "};\n")
-  file(CONFIGURE OUTPUT ${output} CONTENT "// Generated from ui/main_window.cpp by bench/MainWindowTable.cmake.\n${rows}")
+  file(CONFIGURE OUTPUT ${output} @ONLY CONTENT "// Generated from ui/main_window.cpp by bench/MainWindowTable.cmake.
+#pragma once
+
+#include \"floor_table.h\"
+
+namespace kelvaro::bench {
+
+inline constexpr FloorWindow MainWindowForm{u\"${caption}\", ${width}, ${height}};
+inline constexpr std::array<FloorControl, ${count}> MainWindowControls{{
+${rows}}};
+
+}  // namespace kelvaro::bench
+")
 endfunction()

@@ -4,6 +4,7 @@
 // nothing of Kelvaro's runs: no window icon, no frame style, no context menus, no names for screen readers, no
 // wiring to the calculations. What Kelvaro takes beyond this program is what Kelvaro adds.
 #include "look.h"
+#include "main_window_table.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -17,21 +18,10 @@
 
 namespace {
 
-enum class FloorKind { label, resultLabel, textBox, button, frame, picture };
-struct FloorWindow {
-  const char16_t* caption;
-  int widthTwips, heightTwips;
-};
-struct FloorControl {
-  FloorKind kind;
-  const char* name;
-  const char* container;  // empty: the window
-  struct {
-    int left, top, width, height;
-  } at;
-  const char16_t* text;
-};
-#include "main_window_table.h"
+using kelvaro::bench::FloorControl;
+using kelvaro::bench::FloorKind;
+using kelvaro::bench::MainWindowControls;
+using kelvaro::bench::MainWindowForm;
 
 int Pixels(int twips) { return (twips + 7) / 15; }
 

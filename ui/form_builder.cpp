@@ -1,5 +1,6 @@
 #include "form_builder.h"
 
+#include "form_window.h"
 #include "picture_box.h"
 
 #include <QAction>
@@ -74,12 +75,19 @@ QLabel* FormBuilder::label(const char* name, QWidget* in, const Twips& at, QStri
   l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   l->setTextFormat(Qt::PlainText);
   place(l, name, at, tabIndex);
-  // A few short captions ("Z:", "Dmax:") are narrower in the table than in any legible font; they grow to the
-  // right, into the free space before the next control, rather than lose their last character. (One line's
-  // advance is all a caption needs; sizeHint would lay every label out as a text block, a slower start.)
-  const int advance = l->fontMetrics().horizontalAdvance(l->text());
-  if (advance > l->width()) l->resize(advance, l->height());
+  // Measuring needs the font's engines for every script in the caption; a window does it once it is mapped.
+  if (auto* form = qobject_cast<FormWindow*>(window_)) {
+    form->fitWhenShown(l);
+  } else {
+    FitCaption(l);
+  }
   return l;
+}
+
+void FitCaption(QLabel* label) {
+  // One line's advance is all a caption needs; sizeHint would lay the label out as a text block, slower.
+  const int advance = label->fontMetrics().horizontalAdvance(label->text());
+  if (advance > label->width()) label->resize(advance, label->height());
 }
 
 QLabel* FormBuilder::resultLabel(const char* name, QWidget* in, const Twips& at, int tabIndex) {

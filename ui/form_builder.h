@@ -31,10 +31,15 @@ inline constexpr char TabIndexProperty[] = "kelvaroTabIndex";
 constexpr int TwipsToPixels(int twips) { return (twips + 7) / 15; }
 QRect ToPixels(const Twips& r);
 
+/// A few short captions ("Z:", "Dmax:") are narrower in the table than in any legible font: a caption label
+/// grows to the right, into the free space before the next control, rather than lose its last character.
+void FitCaption(QLabel* label);
+
 class FormBuilder {
  public:
   explicit FormBuilder(QWidget* window) : window_(window) {}
 
+  /// Fitted to its caption (FitCaption) at once, or, in a FormWindow, when the window is first shown.
   QLabel* label(const char* name, QWidget* in, const Twips& at, QStringView caption, int tabIndex);
   /// White, bordered, initially a single space; a context menu copies its text.
   QLabel* resultLabel(const char* name, QWidget* in, const Twips& at, int tabIndex);

@@ -4,6 +4,7 @@
 #include "look.h"
 
 #include <QIcon>
+#include <QLabel>
 #include <QPushButton>
 
 namespace kelvaro::ui {
@@ -18,6 +19,17 @@ FormWindow::FormWindow(QStringView caption, int clientWidthTwips, int clientHeig
   setWindowIcon(SvgIcon(iconResource.toString()));
   setFixedSize(TwipsToPixels(clientWidthTwips), TwipsToPixels(clientHeightTwips));
 }
+
+void FormWindow::setVisible(bool visible) {
+  QWidget::setVisible(visible);
+  if (!visible) return;
+  for (QLabel* caption : unfitted_) {
+    if (caption) FitCaption(caption);
+  }
+  unfitted_.clear();
+}
+
+void FormWindow::fitWhenShown(QLabel* caption) { unfitted_.emplace_back(caption); }
 
 void FormWindow::opens(QPushButton* button, WindowKind kind) {
   connect(button, &QPushButton::clicked, this, [this, kind] { emit showWindowRequested(kind); });

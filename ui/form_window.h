@@ -4,6 +4,7 @@
 
 #include "window_kind.h"
 
+#include <QPointer>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -11,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+class QLabel;
 class QPushButton;
 
 namespace kelvaro::ui {
@@ -28,6 +30,11 @@ class FormWindow : public QWidget {
   const std::vector<std::pair<QPushButton*, WindowKind>>& openers() const { return openers_; }
   const std::vector<QPushButton*>& closers() const { return closers_; }
 
+  /// The first time, fits the caption labels (FitCaption) right after the window is mapped: before it is first
+  /// drawn, which waits for the event loop, and off the path to the window appearing.
+  void setVisible(bool visible) override;
+  void fitWhenShown(QLabel* caption);
+
  signals:
   void showWindowRequested(kelvaro::ui::WindowKind kind);
 
@@ -42,6 +49,7 @@ class FormWindow : public QWidget {
   QString iconResource_;
   std::vector<std::pair<QPushButton*, WindowKind>> openers_;
   std::vector<QPushButton*> closers_;
+  std::vector<QPointer<QLabel>> unfitted_;
 };
 
 }  // namespace kelvaro::ui

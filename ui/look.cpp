@@ -74,7 +74,9 @@ void ApplyLook(QApplication& app) {
   // No display name: X11 would append it to every window caption.
   QApplication::setApplicationName(QStringLiteral("kelvaro"));
   QGuiApplication::setDesktopFileName(QStringLiteral("kelvaro"));
-  QApplication::setWindowIcon(SvgIcon(QStringLiteral(":/icons/main_window.svg")));
+  // No application icon: every window has its own, and its menus, tooltips and message boxes take their
+  // window's. On X11 an application icon would only be drawn, at four sizes, into each new window before that
+  // window's own icon replaces it.
   // Captions are sized for a 9-point CJK font; the same style everywhere keeps control metrics predictable.
   app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setFont(ProgramFont());

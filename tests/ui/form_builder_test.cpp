@@ -1,10 +1,15 @@
 // Run at several screen scale factors (see CMakeLists.txt). A frame is painted by the form builder itself; it
 // must look exactly as the style sheet the windows were designed with draws it, pixel for pixel, at every scale.
 #include "form_builder.h"
+#include "form_window.h"
 #include "window_test_support.h"
 
 #include <QGroupBox>
 #include <QImage>
+#include <QLabel>
+
+#include <algorithm>
+#include <memory>
 
 namespace t = kelvaro::test;
 using namespace kelvaro::ui;
@@ -15,6 +20,18 @@ namespace {
 const QString DesignStyleSheet = QStringLiteral(
     "QGroupBox { border: 1px solid palette(mid); margin-top: 8px; }"
     "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }");
+
+// The width a widget has when it is first painted.
+class FirstPaint : public QObject {
+ public:
+  int width = -1;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && width < 0) width = static_cast<QWidget*>(watched)->width();
+    return false;
+  }
+};
 
 }  // namespace
 
@@ -58,6 +75,40 @@ class FormBuilderTest : public QObject {
     QVERIFY2(actual == expected,
              qPrintable(
                  QStringLiteral("the frame differs from its style sheet at scale %1").arg(actual.devicePixelRatio())));
+  }
+
+  void captionIsWholeFromTheFirstFrame_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("widthTwips");
+    QTest::addColumn<bool>("inFormWindow");
+    QTest::newRow("narrower than its caption, in a window: grows before it is drawn") << "Z:" << 135 << true;
+    QTest::newRow("narrower, Chinese, in a window") << "吊车宽度" << 255 << true;
+    QTest::newRow("wide enough: keeps the table's width") << "米" << 255 << true;
+    QTest::newRow("narrower, in a plain widget: grows at once") << "Dmax:" << 135 << false;
+  }
+  void captionIsWholeFromTheFirstFrame() {
+    QFETCH(QString, caption);
+    QFETCH(int, widthTwips);
+    QFETCH(bool, inFormWindow);
+    std::unique_ptr<QWidget> window;
+    if (inFormWindow) {
+      window = std::make_unique<FormWindow>(u"caption", 3000, 1500, u":/icons/main_window.svg");
+      window->setAttribute(Qt::WA_DeleteOnClose, false);
+    } else {
+      window = std::make_unique<QWidget>();
+      window->resize(200, 100);
+    }
+    FormBuilder ui(window.get());
+    QLabel* label = ui.label("Label1", window.get(), {120, 120, widthTwips, 255}, caption, 0);
+    const int want = std::max(TwipsToPixels(widthTwips), label->fontMetrics().horizontalAdvance(caption));
+    if (!inFormWindow) QCOMPARE(label->width(), want);
+    FirstPaint firstPaint;
+    label->installEventFilter(&firstPaint);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QTRY_VERIFY(firstPaint.width >= 0);
+    QCOMPARE(firstPaint.width, want);
+    QCOMPARE(label->width(), want);
   }
 };
 
