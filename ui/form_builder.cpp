@@ -60,12 +60,17 @@ QRect ToPixels(const Twips& r) {
   return QRect(TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width), TwipsToPixels(r.height));
 }
 
+std::optional<DesignRow> DesignRowOf(const QWidget* control) {
+  const auto* form = qobject_cast<const FormWindow*>(control->window());
+  return form ? form->rowOf(control) : std::nullopt;
+}
+
 template <class W>
 W* FormBuilder::place(W* control, const char* name, const Twips& at, int tabIndex) {
   control->setObjectName(QString::fromLatin1(name));
   control->setGeometry(ToPixels(at));
-  control->setProperty(TwipsProperty, QRect(at.left, at.top, at.width, at.height));
-  control->setProperty(TabIndexProperty, tabIndex);
+  // Kept in the window, not as dynamic properties: each of those sends an event through the application.
+  if (auto* form = qobject_cast<FormWindow*>(window_)) form->keepRow(control, {at, tabIndex});
   controls_.emplace_back(tabIndex, control);
   return control;
 }

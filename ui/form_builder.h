@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QString>
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -22,10 +23,14 @@ struct Twips {
   int left, top, width, height;
 };
 
-/// Each control keeps its row of the design table as properties, for the browser edition's dump of the windows:
-/// its rectangle in twips (a QRect) and its TabIndex.
-inline constexpr char TwipsProperty[] = "kelvaroTwips";
-inline constexpr char TabIndexProperty[] = "kelvaroTabIndex";
+/// A control's row of the design table, kept by its window for the browser edition's dump of the windows.
+struct DesignRow {
+  Twips at;
+  int tabIndex;
+};
+/// The row `control` was placed by; none for a control outside its window's table, or in a window that is not a
+/// FormWindow.
+std::optional<DesignRow> DesignRowOf(const QWidget* control);
 
 /// 15 twips make one pixel at 96 dpi; Qt's own scaling takes it from there on high-DPI screens.
 constexpr int TwipsToPixels(int twips) { return (twips + 7) / 15; }

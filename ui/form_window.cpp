@@ -31,6 +31,13 @@ void FormWindow::setVisible(bool visible) {
 
 void FormWindow::fitWhenShown(QLabel* caption) { unfitted_.emplace_back(caption); }
 
+std::optional<DesignRow> FormWindow::rowOf(const QWidget* control) const {
+  for (const auto& [placed, row] : rows_) {
+    if (placed == control) return row;
+  }
+  return std::nullopt;
+}
+
 void FormWindow::opens(QPushButton* button, WindowKind kind) {
   connect(button, &QPushButton::clicked, this, [this, kind] { emit showWindowRequested(kind); });
   openers_.emplace_back(button, kind);

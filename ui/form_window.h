@@ -2,6 +2,7 @@
 // destroyed when closed, and a way to ask for another window without knowing who opens it.
 #pragma once
 
+#include "form_builder.h"
 #include "window_kind.h"
 
 #include <QPointer>
@@ -35,6 +36,9 @@ class FormWindow : public QWidget {
   void setVisible(bool visible) override;
   void fitWhenShown(QLabel* caption);
 
+  void keepRow(const QWidget* control, DesignRow row) { rows_.emplace_back(control, row); }
+  std::optional<DesignRow> rowOf(const QWidget* control) const;
+
  signals:
   void showWindowRequested(kelvaro::ui::WindowKind kind);
 
@@ -50,6 +54,7 @@ class FormWindow : public QWidget {
   std::vector<std::pair<QPushButton*, WindowKind>> openers_;
   std::vector<QPushButton*> closers_;
   std::vector<QPointer<QLabel>> unfitted_;
+  std::vector<std::pair<const QWidget*, DesignRow>> rows_;
 };
 
 }  // namespace kelvaro::ui

@@ -75,16 +75,17 @@ QJsonObject FontOf(const QFont& f) {
 void AddControls(const QWidget* window, const QWidget* container, QJsonArray& out) {
   for (QObject* child : container->children()) {
     auto* w = qobject_cast<QWidget*>(child);
-    if (!w || !w->property(TwipsProperty).isValid()) continue;
-    const QRect twips = w->property(TwipsProperty).toRect();
+    const std::optional<DesignRow> row = w ? DesignRowOf(w) : std::nullopt;
+    if (!row) continue;
+    const QRect twips(row->at.left, row->at.top, row->at.width, row->at.height);
     QJsonObject c{
         {u"name"_s, w->objectName()},
         {u"kind"_s, KindOf(w)},
         {u"in"_s, container == window ? QJsonValue() : QJsonValue(container->objectName())},
         {u"twips"_s, Array(twips)},
-        {u"pixels"_s, Array(ToPixels({twips.x(), twips.y(), twips.width(), twips.height()}))},
+        {u"pixels"_s, Array(ToPixels(row->at))},
         {u"text"_s, TextOf(w)},
-        {u"tabIndex"_s, w->property(TabIndexProperty).toInt()},
+        {u"tabIndex"_s, row->tabIndex},
         {u"focusable"_s, (w->focusPolicy() & Qt::TabFocus) != 0},
         {u"accessibleName"_s, w->accessibleName()},
         {u"accessibleDescription"_s, w->accessibleDescription()},

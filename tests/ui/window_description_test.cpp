@@ -40,14 +40,13 @@ class WindowDescriptionTest : public QObject {
     const auto controls = w->findChildren<QWidget*>();
     int described = 0;
     for (const QWidget* c : controls) {
-      if (!c->property(TwipsProperty).isValid()) continue;
+      const std::optional<DesignRow> row = DesignRowOf(c);
+      if (!row) continue;
       ++described;
-      const QRect twips = c->property(TwipsProperty).toRect();
-      const QRect want = ToPixels({twips.x(), twips.y(), twips.width(), twips.height()});
+      const QRect want = ToPixels(row->at);
       QVERIFY2(c->pos() == want.topLeft() && c->height() == want.height(), qPrintable(c->objectName()));
       QVERIFY2(c->inherits("QLabel") ? c->width() >= want.width() : c->width() == want.width(),
                qPrintable(c->objectName()));
-      QVERIFY2(c->property(TabIndexProperty).isValid(), qPrintable(c->objectName()));
     }
     // Every control of the design table, and nothing else a window shows, is described.
     int made = 0;
