@@ -55,6 +55,7 @@ int SaveSheets(kelvaro::app::WindowSlots& windowSlots, const QDir& dir) {
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   kelvaro::ui::ApplyLook(app);
+  kelvaro::ui::UseLinkedSheetWindow(&kelvaro::ui::ShowSheetWindow);
   const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
   dir.mkpath(QStringLiteral("."));
 

@@ -1,7 +1,6 @@
 #include "calculator_window.h"
 
 #include "messages.h"
-#include "sheet_window.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -203,7 +202,15 @@ QAction* CalculatorWindow::sheetAction() {
 
 void CalculatorWindow::showSheet() {
   if (!calculate()) return;
-  if (!sheetWindow_) sheetWindow_ = new SheetWindow(sheet(), this);
+  if (!sheetWindow_) {
+    const auto entry = SheetWindowEntryPoint();
+    if (!entry) {
+      report(entry.error());
+      return;
+    }
+    sheetEntry_ = *entry;
+    sheetWindow_ = sheetEntry_(nullptr, sheet(), this);
+  }
   sheetWindow_->show();
   sheetWindow_->raise();
   sheetWindow_->activateWindow();
@@ -256,7 +263,7 @@ bool CalculatorWindow::calculate() {
     target->setToolTip(FromUtf8(result.howReached));
   }
   // An open sheet shows the calculation the window shows.
-  if (sheetWindow_) sheetWindow_->setSheet(sheet());
+  if (sheetWindow_) sheetEntry_(sheetWindow_, sheet(), this);
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include "calculation_sheet.h"
 #include "calculations.h"
 #include "form_window.h"
+#include "sheet_loader.h"
 
 #include <QPointer>
 
@@ -25,8 +26,6 @@ class QMessageBox;
 class QPushButton;
 
 namespace kelvaro::ui {
-
-class SheetWindow;
 
 /// The decimal separator of the user's locale, as the core takes it.
 char32_t SystemDecimalSeparator();
@@ -122,7 +121,8 @@ class CalculatorWindow : public FormWindow {
   QPointer<QMessageBox> messageBox_;
   QAction* sheetAction();  // the window's one "计算书…" (Ctrl+P)
   QAction* sheetAction_ = nullptr;
-  QPointer<SheetWindow> sheetWindow_;
+  QPointer<QWidget> sheetWindow_;
+  SheetWindowEntry sheetEntry_ = nullptr;
 };
 
 }  // namespace kelvaro::ui

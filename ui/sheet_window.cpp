@@ -84,6 +84,14 @@ QString SuggestedFileName(const QString& name, QDate date) {
 
 void SheetWindow::setExportFolder(const QString& folder) { ExportFolder() = folder; }
 
+QWidget* ShowSheetWindow(QWidget* open, const CalculationSheet& sheet, QWidget* calculator) {
+  if (auto* window = qobject_cast<SheetWindow*>(open)) {
+    window->setSheet(sheet);
+    return window;
+  }
+  return new SheetWindow(sheet, calculator);
+}
+
 SheetWindow::SheetWindow(CalculationSheet sheet, QWidget* calculator)
     : QMainWindow(calculator, Qt::Window), sheet_(std::move(sheet)), printer_(QPrinter::HighResolution) {
   setAttribute(Qt::WA_DeleteOnClose);

@@ -68,7 +68,10 @@ class CalculatorSheetTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { t::SetUpWindowTests(); }
+  void initTestCase() {
+    t::SetUpWindowTests();
+    UseLinkedSheetWindow(&ShowSheetWindow);
+  }
   void init() { t::RecordedFailures().clear(); }
 
   void ctrlPOpensTheSheetOfTheWindowsNumbers_data();

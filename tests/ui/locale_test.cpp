@@ -22,6 +22,7 @@ class LocaleTest : public QObject {
  private slots:
   void initTestCase() {
     t::SetUpWindowTests();
+    UseLinkedSheetWindow(&ShowSheetWindow);
     QVERIFY2(sep.size() == 1, "KELVARO_EXPECT_SEPARATOR not set");
   }
   void init() { t::RecordedFailures().clear(); }

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -288,6 +289,20 @@ class MainWindowTest : public QObject {
     w->Label13->actions().front()->trigger();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("58.5"));
     QCOMPARE(w->focusWidget(), focused);
+  }
+
+  // This test program neither links the sheet window nor has its module beside it: the sheet says why it does
+  // not open; the calculation still shows, and every field keeps its text.
+  void sheetThatCannotBeLoadedSaysWhy() {
+    auto w = open();
+    fill(*w, {"0.9", "6", "5.5", "4.4", "100", "30"});
+    w->showSheet();
+    QCOMPARE(t::RecordedFailures().size(), 1);
+    const QString& message = t::RecordedFailures().front();
+    QVERIFY2(message.startsWith(u"计算书打不开：") && message.contains(u"sheet_window.so"), qPrintable(message));
+    QCOMPARE(w->Label13->text(), QStringLiteral("58.5"));
+    QCOMPARE(w->Text9->text(), QStringLiteral("100"));
+    QVERIFY(!w->findChild<QMainWindow*>());
   }
 
   void failureIsShownInAWindowModalMessage() {
