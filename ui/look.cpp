@@ -6,12 +6,14 @@
 #include <QIcon>
 #include <QIconEngine>
 #include <QImage>
+#include <QLibraryInfo>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QSvgRenderer>
+#include <QTranslator>
 
 #include <memory>
 
@@ -81,6 +83,15 @@ void ApplyLook(QApplication& app) {
   app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setFont(ProgramFont());
   InstallAccessibleRoles();
+  // The toolkit's own texts (a field's context menu, the file and print dialogs and their questions) in Chinese,
+  // as every text of the program is, whatever the system's language. Loaded before any window exists, so no
+  // window is told of a change; without the translations installed they stay in English.
+  auto* toolkit = new QTranslator(&app);
+  if (toolkit->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(toolkit);
+  } else {
+    delete toolkit;
+  }
 }
 
 }  // namespace kelvaro::ui

@@ -1,6 +1,6 @@
 """The calculation sheet from the real program: the worked example typed into the main window, Ctrl+P, the sheet's
 "导出 PDF…", a file name typed into the toolkit's file dialog, the PDF on disk. The same name again: the dialog asks
-first, "No" leaves the file alone, "Yes" replaces it. Closing the main window closes its sheet and ends the program.
+first, "否" leaves the file alone, "是" replaces it (the toolkit's own texts are in Chinese too). Closing the main window closes its sheet and ends the program.
 """
 import os
 import re
@@ -68,21 +68,21 @@ with session as s:
     s.expect_window_gone(DIALOG)
     written = os.stat(path).st_ino
 
-    # The same name again: the dialog asks first. "No" leaves the file as it was, and the dialog open.
+    # The same name again: the dialog asks first. "否" leaves the file as it was, and the dialog open.
     files = export(s, sheet, path)
     question = dialog(s, "alert", DIALOG, before={files.xid})
-    question.click(question.control("push button", "No"))
+    question.click(question.control("push button", "否(N)"))
     wait_until(lambda: len(x_windows(DIALOG)), (1).__eq__, "the question to close")
-    expect("the file after No", os.stat(path).st_ino, written)
+    expect("the file after 否", os.stat(path).st_ino, written)
     files.focus_keyboard()
     xdotool("key", "Escape")
     s.expect_window_gone(DIALOG)
     expect("files in the folder", sorted(os.listdir(folder)), ["dmax.pdf"])
 
-    # "Yes" replaces it with a new file, written whole beside it and renamed over it.
+    # "是" replaces it with a new file, written whole beside it and renamed over it.
     files = export(s, sheet, path)
     question = dialog(s, "alert", DIALOG, before={files.xid})
-    question.click(question.control("push button", "Yes"))
+    question.click(question.control("push button", "是(Y)"))
     wait_until(lambda: os.stat(path).st_ino, written.__ne__, "the file replaced")
     s.expect_window_gone(DIALOG)
     expect("files in the folder", sorted(os.listdir(folder)), ["dmax.pdf"])

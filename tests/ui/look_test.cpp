@@ -3,11 +3,20 @@
 #include "look.h"
 #include "window_test_support.h"
 
+#include <QFileDialog>
 #include <QIcon>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 
+#include <memory>
+
 namespace t = kelvaro::test;
+using namespace Qt::StringLiterals;
 using namespace kelvaro::ui;
 
 class LookTest : public QObject {
@@ -58,6 +67,27 @@ class LookTest : public QObject {
     QVERIFY(ours.isNull());
     QVERIFY(ours.pixmap(32, 32).isNull());
     QVERIFY(ours.pixmap(64, 64).isNull());
+  }
+
+  // Texts that come from the toolkit, not from the program: a field's menu, the file dialog the sheet is exported
+  // through, and the question it asks before replacing a file, whatever the language of the system.
+  void toolkitTextsAreChinese() {
+    QLineEdit field;
+    const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+    QStringList menuTexts;
+    for (const QAction* action : menu->actions()) menuTexts << action->text().section(u'\t', 0, 0);
+    QFileDialog files;
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    QMessageBox question(QMessageBox::Warning, {}, {}, QMessageBox::Yes | QMessageBox::No);
+    const struct {
+      QString shown, expected;
+    } rows[] = {
+        {menuTexts.join(u'|'), u"撤消(&U)|重做(&R)||剪切(&T)|复制(&C)|粘贴(&P)|删除||全选"_s},
+        {files.findChild<QLabel*>(u"fileNameLabel"_s)->text(), u"文件名称(&N)："_s},
+        {question.button(QMessageBox::Yes)->text() + u'|' + question.button(QMessageBox::No)->text(),
+         u"是(&Y)|否(&N)"_s},
+    };
+    for (const auto& row : rows) QCOMPARE(row.shown, row.expected);
   }
 };
 
