@@ -1,6 +1,7 @@
 """The calculation sheet from the real program: the worked example typed into the main window, Ctrl+P, the sheet's
 "导出 PDF…", a file name typed into the toolkit's file dialog, the PDF on disk. The same name again: the dialog asks
-first, "否" leaves the file alone, "是" replaces it (the toolkit's own texts are in Chinese too). Closing the main window closes its sheet and ends the program.
+first, "否" leaves the file alone, "是" replaces it (the toolkit's own texts are in Chinese too). Closing the main
+window closes its sheet and ends the program.
 """
 import os
 import re
