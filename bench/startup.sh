@@ -9,14 +9,8 @@ set -euo pipefail
 build=${1:?build directory}
 runs=${2:-20}
 probe=$build/bench/launch_probe
-tmp=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null || true; rm -rf "$tmp"' EXIT
-
-Xvfb -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -displayfd 3 3>"$tmp/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 300); do [[ -s $tmp/display ]] && break; sleep 0.1; done
-[[ -s $tmp/display ]] || { echo "startup.sh: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(cat "$tmp/display")" XDG_RUNTIME_DIR=$tmp LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
+# shellcheck source=bench/private_display.sh
+source "$(dirname "$0")/private_display.sh"
 
 programs=(kelvaro widget_floor floor_text floor)
 run() {
