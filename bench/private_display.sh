@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the start-up benchmarks: a private Xvfb (1280 × 1024, 96 dpi, no window manager) for this script, and
 # a scratch directory $tmp; both go when the script exits.
 tmp=$(mktemp -d)
@@ -6,4 +7,5 @@ xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$tmp"' EXIT
 for _ in $(seq 300); do [[ -s $tmp/display ]] && break; sleep 0.1; done
 [[ -s $tmp/display ]] || { echo "$(basename "$0"): Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(cat "$tmp/display")" XDG_RUNTIME_DIR=$tmp LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
+DISPLAY=":$(cat "$tmp/display")"
+export DISPLAY XDG_RUNTIME_DIR=$tmp LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
