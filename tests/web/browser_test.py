@@ -22,6 +22,7 @@ from selenium.webdriver.common.keys import Keys
 
 PAGE, DUMP, SHOTS = (pathlib.Path(a).resolve() for a in sys.argv[1:4])
 WINDOWS = {w["kind"]: w for w in json.loads(DUMP.read_text(encoding="utf-8"))["windows"]}
+CALCULATORS = {kind: w["calculator"] for kind, w in WINDOWS.items() if "calculator" in w}
 # The buttons that open each window (besides Form1, which the page opens itself).
 OPENED_BY = {target: (w["kind"], button) for w in WINDOWS.values() for button, target in w["opens"].items()}
 
@@ -209,16 +210,17 @@ class BrowserEdition(unittest.TestCase):
                 ActionChains(self.driver).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
                 self.assertEqual(self.page.focused(), spec["tabOrder"][-1])
 
+    def open_with_example(self, kind, c):
+        """Opens a calculator and types its worked example into its fields."""
+        self.page.show(kind)
+        self.page.activate(kind)
+        for field, text in c["examples"]["typed"].items():
+            self.page.type_into(kind, field, text)
+
     def test_worked_examples_typed_give_the_desktop_results_and_working(self):
-        for kind, spec in WINDOWS.items():
-            if "calculator" not in spec:
-                continue
-            c = spec["calculator"]
+        for kind, c in CALCULATORS.items():
             with self.subTest(window=kind):
-                self.page.show(kind)
-                self.page.activate(kind)
-                for field, text in c["examples"]["typed"].items():
-                    self.page.type_into(kind, field, text)
+                self.open_with_example(kind, c)
                 # Enter in the last field typed runs Calculate.
                 self.page.control(kind, list(c["examples"]["typed"])[-1]).send_keys(Keys.ENTER)
                 self.assertIsNone(self.page.message(kind))
@@ -228,15 +230,9 @@ class BrowserEdition(unittest.TestCase):
                                      c["examples"]["notes"][field], field)
 
     def test_failures_show_the_desktop_message_and_focus(self):
-        for kind, spec in WINDOWS.items():
-            if "calculator" not in spec:
-                continue
-            c = spec["calculator"]
+        for kind, c in CALCULATORS.items():
             with self.subTest(window=kind):
-                self.page.show(kind)
-                self.page.activate(kind)
-                for field, text in c["examples"]["typed"].items():
-                    self.page.type_into(kind, field, text)
+                self.open_with_example(kind, c)
                 bad = c["examples"]["notANumber"]
                 self.page.type_into(kind, bad["field"], bad["text"])
                 self.page.control(kind, c["calculate"]).click()
