@@ -1,0 +1,104 @@
+// One typed way into the core for every calculation: the texts of the fields in, and back either the results with
+// their values, texts and notes, the working and the ordinates, or the failure with its message already written.
+// Both editions make exactly this one call per Calculate, so that neither reads a number, words a message or
+// formats a result itself.
+#pragma once
+
+#include "calculations.h"
+#include "working.h"
+
+#include <array>
+#include <expected>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace kelvaro {
+
+enum class Calculation : unsigned char { VerticalLoads, MinWheelPressure, HorizontalLoads };
+inline constexpr int CalculationCount = 3;
+/// "VerticalLoads": the name a file or a test may use for it.
+std::string_view NameOf(Calculation calculation);
+
+enum class ResultId : unsigned char { Dmax, Dmin, Pmin, H, H1 };
+inline constexpr int ResultCount = 5;
+/// "Dmax".
+std::string_view NameOf(ResultId result);
+
+namespace detail {
+inline constexpr std::array<ResultId, 2> VerticalResults{ResultId::Dmax, ResultId::Dmin};
+inline constexpr std::array<ResultId, 1> MinWheelResults{ResultId::Pmin};
+inline constexpr std::array<ResultId, 2> HorizontalResults{ResultId::H, ResultId::H1};
+inline constexpr std::array<Input, 6> VerticalInputs{Input::Z, Input::J, Input::B, Input::W, Input::Pmax, Input::Pmin};
+inline constexpr std::array<Input, 4> MinWheelInputs{Input::Pmax, Input::G, Input::Q, Input::N};
+inline constexpr std::array<Input, 8> HorizontalInputs{Input::G1, Input::Q, Input::AlphaH, Input::Z,
+                                                       Input::N,  Input::J, Input::B,      Input::W};
+}  // namespace detail
+
+/// The results a calculation hands back, in that order.
+constexpr std::span<const ResultId> ResultsOf(Calculation calculation) {
+  switch (calculation) {
+    case Calculation::VerticalLoads:
+      return detail::VerticalResults;
+    case Calculation::MinWheelPressure:
+      return detail::MinWheelResults;
+    case Calculation::HorizontalLoads:
+      return detail::HorizontalResults;
+  }
+  return {};
+}
+/// The inputs a calculation reads.
+constexpr std::span<const Input> InputsOf(Calculation calculation) {
+  switch (calculation) {
+    case Calculation::VerticalLoads:
+      return detail::VerticalInputs;
+    case Calculation::MinWheelPressure:
+      return detail::MinWheelInputs;
+    case Calculation::HorizontalLoads:
+      return detail::HorizontalInputs;
+  }
+  return {};
+}
+
+/// The text of every input, by Input; a calculation reads only its own.
+using InputTexts = std::array<std::string_view, InputCount>;
+
+struct ResultValue {
+  ResultId id;
+  float value;
+  std::string text;        // as the result field shows it (FormatResult)
+  std::string howReached;  // the note the field shows on hovering
+};
+
+/// A calculation that succeeded: its results in ResultsOf order, its working line by line, the influence line's
+/// ordinates for a calculation that goes through them, and the core's own record of it (for the sheet).
+struct Answer {
+  Calculation calculation;
+  std::vector<ResultValue> results;
+  std::vector<WorkingLine> working;
+  std::optional<InfluenceOrdinates> ordinates;
+  std::variant<VerticalLoads, MinWheelPressure, HorizontalLoads> record;
+};
+
+/// A calculation that could not be made, and what the user is told.
+struct Refusal {
+  /// The empty fields' inputs in check order (each takes the focus in turn); empty when none was empty.
+  std::vector<Input> empty;
+  /// Otherwise the reading or arithmetic failure, with the input to blame where there is one.
+  std::optional<NumberFailure> failure;
+  std::string message;
+};
+
+/// Empty fields first, in `checkOrder`; then the calculation, reading its texts in its read order. Never throws.
+std::expected<Answer, Refusal> Calculate(Calculation calculation, const InputTexts& texts,
+                                         std::span<const Input> checkOrder, char32_t decimalSeparator = U'.');
+
+/// A field's text as a message quotes it: at most 24 whole characters (extended grapheme clusters, so that no
+/// character is cut in two) and "…" when cut, with controls, line breaks and direction-changing characters shown
+/// as U+FFFD so that they cannot garble the message. Invalid UTF-8 also shows as U+FFFD.
+std::string QuoteFieldText(std::string_view text);
+
+}  // namespace kelvaro
