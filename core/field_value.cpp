@@ -3,6 +3,7 @@
 // The grammar is checked here and only plain decimal notation reaches std::from_chars: library parsers also take
 // "inf", "nan" and hexadecimal floats, and some follow the process's global locale.
 #include "calculations.h"
+#include "utf8.h"
 
 #include <algorithm>
 #include <charconv>
@@ -42,51 +43,13 @@ std::from_chars_result FromChars(const char* first, const char* last, T& value) 
 std::optional<std::u32string> DecodeUtf8(std::string_view text) {
   std::u32string out;
   out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    int extra = 0;
-    char32_t cp = 0;
-    if (lead < 0x80) {
-      cp = lead;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-      extra = 1, cp = lead & 0x1Fu;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      extra = 2, cp = lead & 0x0Fu;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      extra = 3, cp = lead & 0x07u;
-    } else {
-      return std::nullopt;
-    }
-    if (text.size() - i <= static_cast<std::size_t>(extra) && extra > 0) return std::nullopt;
-    for (int k = 1; k <= extra; ++k) {
-      const auto c = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-      if ((c & 0xC0u) != 0x80u) return std::nullopt;
-      cp = (cp << 6) | (c & 0x3Fu);
-    }
-    constexpr char32_t minimum[] = {0, 0x80, 0x800, 0x10000};
-    if (cp < minimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
-    out.push_back(cp);
-    i += static_cast<std::size_t>(extra) + 1;
+  while (!text.empty()) {
+    const auto decoded = DecodeFront(text);
+    if (!decoded) return std::nullopt;
+    out.push_back(decoded->codePoint);
+    text.remove_prefix(decoded->length);
   }
   return out;
-}
-
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out.push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  }
 }
 
 // Chinese input methods in full-width mode type U+FF01..U+FF5E for the ASCII characters U+0021..U+007E.
