@@ -2,10 +2,14 @@
 
 #include "messages.h"
 
+#include <algorithm>
+
 namespace kelvaro {
 namespace {
 
 std::string_view Text(const InputTexts& texts, Input input) { return texts[static_cast<std::size_t>(input)]; }
+// The check order comes from outside (the page): an id that names no input names no field to check.
+bool Known(Input input) { return static_cast<std::size_t>(input) < InputCount; }
 
 template <class Record>
 Result<Record> Compute(const InputTexts& t, char32_t sep);
@@ -58,7 +62,7 @@ std::expected<Answer, Refusal> Run(Calculation calculation, const InputTexts& te
   const std::vector<float> values = Values(*record);
   const std::vector<std::string> notes = HowReached(*record, sep);
   const std::span<const ResultId> ids = ResultsOf(calculation);
-  for (std::size_t i = 0; i < ids.size(); ++i) {
+  for (std::size_t i = 0; i < std::min({ids.size(), values.size(), notes.size()}); ++i) {
     answer.results.push_back({ids[i], values[i], FormatResult(values[i], sep), notes[i]});
   }
   return answer;
@@ -80,14 +84,15 @@ std::string_view NameOf(Calculation calculation) {
 
 std::string_view NameOf(ResultId result) {
   constexpr std::array<std::string_view, ResultCount> names{"Dmax", "Dmin", "Pmin", "H", "H1"};
-  return names.at(static_cast<std::size_t>(result));
+  const auto i = static_cast<std::size_t>(result);
+  return i < names.size() ? names[i] : std::string_view();
 }
 
 std::expected<Answer, Refusal> Calculate(Calculation calculation, const InputTexts& texts,
                                          std::span<const Input> checkOrder, char32_t sep) {
   std::vector<Input> empty;
   for (const Input input : checkOrder) {
-    if (Text(texts, input).empty()) empty.push_back(input);
+    if (Known(input) && Text(texts, input).empty()) empty.push_back(input);
   }
   if (!empty.empty()) {
     std::string message = EmptyFieldsMessage(empty);

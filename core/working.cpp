@@ -43,7 +43,8 @@ std::string Value(const WorkingLine& line) { return Assign(line.quantity, line.r
 std::string_view SymbolOf(Input input) {
   static constexpr std::array<std::string_view, InputCount> symbols = {"Z", "J", "B", "W",  "Pmax", "Pmin",
                                                                        "G", "Q", "N", "G1", "αH"};
-  return symbols[static_cast<std::size_t>(input)];
+  const auto i = static_cast<std::size_t>(input);
+  return i < symbols.size() ? symbols[i] : std::string_view();
 }
 
 std::vector<WorkingLine> WorkingOf(const InfluenceOrdinates& y, char32_t separator) {
