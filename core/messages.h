@@ -16,7 +16,7 @@ inline constexpr std::string_view FailureTitle = "无法计算";
 std::string EmptyFieldsMessage(std::span<const Input> empty);
 
 /// Names the blamed input and says what is wrong with it; `quotedText` is its text as the message may quote it
-/// (cut short and made safe by the front end, whose text segmentation knows whole characters).
+/// (cut short and made safe by QuoteFieldText).
 std::string FailureMessage(const NumberFailure& failure, std::string_view quotedText, char32_t decimalSeparator = U'.');
 
 }  // namespace kelvaro
