@@ -73,7 +73,7 @@ int main(int argc, char* argv[]) {
     QWidget* control = Create(c, containers.at(c.in));
     control->setGeometry(forms::TwipsToPixels(c.at.left), forms::TwipsToPixels(c.at.top),
                          forms::TwipsToPixels(c.at.width), forms::TwipsToPixels(c.at.height));
-    containers.insert(c.name, control);
+    containers.emplace(c.name, control);
   }
   window.show();
   return app.exec();
