@@ -12,6 +12,6 @@ int main(int, char* argv[]) {
   QApplication app(toolkitArgc, toolkitArgv);
   kelvaro::ui::ApplyLook(app);
   kelvaro::app::WindowSlots windows;
-  windows.show(kelvaro::ui::WindowKind::Form1);
+  windows.show(kelvaro::forms::FirstForm);
   return app.exec();
 }

@@ -16,31 +16,22 @@
 
 using namespace Qt::StringLiterals;
 
-// The unit's name: MainWindow is main_window.png.
-QString FileName(const QWidget& window) {
-  const QString className = QString::fromLatin1(window.metaObject()->className()).section(u"::"_s, -1);
-  QString name;
-  for (const QChar c : className) {
-    if (c.isUpper() && !name.isEmpty()) name += u'_';
-    name += c.toLower();
-  }
-  return name;
+QString Latin1(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+
+// A window's file is named as its icon is: icons/main_window.svg makes main_window.png.
+QString FileName(const kelvaro::ui::FormWindow& window) {
+  return Latin1(window.form().icon).section(u'/', -1).section(u'.', 0, 0);
 }
 
 // The worked examples: the fields each calculator leaves empty, filled; the others keep their defaults.
 int SaveSheets(kelvaro::app::WindowSlots& windowSlots, const QDir& dir) {
-  using kelvaro::ui::WindowKind;
-  const std::pair<WindowKind, std::vector<std::pair<const char*, const char*>>> examples[] = {
-      {WindowKind::Form1, {{"Text7", "5.5"}, {"Text8", "4.4"}, {"Text9", "100"}, {"Text10", "30"}}},
-      {WindowKind::Form3, {{"Text1", "100"}, {"Text2", "20"}, {"Text3", "10"}}},
-      {WindowKind::Form5, {{"Text1", "3.5"}, {"Text2", "10"}, {"Text7", "5.5"}, {"Text8", "4.4"}}},
-  };
   const char32_t separator = kelvaro::ui::SystemDecimalSeparator();
-  for (const auto& [kind, fields] : examples) {
-    auto* calculator = qobject_cast<kelvaro::ui::CalculatorWindow*>(windowSlots.show(kind));
-    for (const auto& [name, text] : fields) {
-      calculator->findChild<QLineEdit*>(QString::fromLatin1(name))
-          ->setText(QString::fromLatin1(text).replace(u'.', QString::fromUcs4(&separator, 1)));
+  for (const kelvaro::forms::Form* form : kelvaro::forms::AllForms()) {
+    if (!form->calculator) continue;
+    auto* calculator = qobject_cast<kelvaro::ui::CalculatorWindow*>(windowSlots.show(form->id));
+    for (const kelvaro::forms::Typed& typed : form->calculator->example) {
+      calculator->findChild<QLineEdit*>(Latin1(typed.box))
+          ->setText(Latin1(typed.text).replace(u'.', QString::fromUcs4(&separator, 1)));
     }
     calculator->showSheet();
     const auto* sheet = calculator->findChild<kelvaro::ui::SheetWindow*>();
@@ -61,8 +52,8 @@ int main(int argc, char* argv[]) {
 
   kelvaro::app::WindowSlots windowSlots;
   int saved = 0;
-  for (const kelvaro::ui::WindowKind kind : kelvaro::ui::AllWindowKinds) {
-    QWidget* w = windowSlots.show(kind);
+  for (const kelvaro::forms::Form* form : kelvaro::forms::AllForms()) {
+    kelvaro::ui::FormWindow* w = windowSlots.show(form->id);
     w->move(0, 0);
     if (!QTest::qWaitForWindowExposed(w)) return 1;
     QTest::qWait(200);
@@ -73,6 +64,6 @@ int main(int argc, char* argv[]) {
     ++saved;
     w->close();
   }
-  if (saved != static_cast<int>(kelvaro::ui::AllWindowKinds.size())) return 1;
+  if (saved != kelvaro::forms::FormCount) return 1;
   return argc > 2 ? SaveSheets(windowSlots, QDir(QString::fromLocal8Bit(argv[2]))) : 0;
 }

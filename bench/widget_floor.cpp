@@ -1,14 +1,13 @@
 // The toolkit's floor for the main window: a bare Qt Widgets program that shows the main window's controls, of
 // the same kinds, with the same captions and rectangles, in the same font and style, and its diagram drawn by
-// Qt's SVG renderer. The controls come from the main window's own design table (bench/MainWindowTable.cmake);
+// Qt's SVG renderer. The controls come from the main window's description (forms/), as the window's do;
 // nothing of Kelvaro's runs: no window icon, no frame style, no context menus, no names for screen readers, no
 // wiring to the calculations. What Kelvaro takes beyond this program is what Kelvaro adds.
+#include "form.h"
 #include "look.h"
-#include "main_window_table.h"
 
 #include <QApplication>
 #include <QGroupBox>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -16,14 +15,14 @@
 #include <QStyleFactory>
 #include <QSvgRenderer>
 
+#include <string_view>
+#include <unordered_map>
+
 namespace {
 
-using kelvaro::bench::FloorControl;
-using kelvaro::bench::FloorKind;
-using kelvaro::bench::MainWindowControls;
-using kelvaro::bench::MainWindowForm;
+namespace forms = kelvaro::forms;
 
-int Pixels(int twips) { return (twips + 7) / 15; }
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // Qt's SVG renderer, drawing the artwork at its own size on white.
 class Picture : public QWidget {
@@ -41,21 +40,20 @@ class Picture : public QWidget {
   QSvgRenderer renderer_;
 };
 
-QWidget* Create(const FloorControl& c, QWidget* parent) {
-  const QString text = QString::fromUtf16(c.text);
+QWidget* Create(const forms::Control& c, QWidget* parent) {
+  const QString text = FromUtf8(c.text);
   switch (c.kind) {
-    case FloorKind::label:
+    case forms::Kind::Label:
+    case forms::Kind::ResultLabel:
       return new QLabel(text, parent);
-    case FloorKind::resultLabel:
-      return new QLabel(QStringLiteral(" "), parent);
-    case FloorKind::textBox:
+    case forms::Kind::TextBox:
       return new QLineEdit(text, parent);
-    case FloorKind::button:
+    case forms::Kind::Button:
       return new QPushButton(text, parent);
-    case FloorKind::frame:
+    case forms::Kind::Frame:
       return new QGroupBox(text, parent);
-    case FloorKind::picture:
-      return new Picture(text, parent);
+    case forms::Kind::Picture:
+      return new Picture(QStringLiteral(":/") + text, parent);
   }
   return nullptr;
 }
@@ -67,13 +65,15 @@ int main(int argc, char* argv[]) {
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setFont(kelvaro::ui::ProgramFont());
   QWidget window;
-  window.setWindowTitle(QString::fromUtf16(MainWindowForm.caption));
-  window.setFixedSize(Pixels(MainWindowForm.widthTwips), Pixels(MainWindowForm.heightTwips));
-  QHash<QString, QWidget*> containers{{QString(), &window}};
-  for (const FloorControl& c : MainWindowControls) {
-    QWidget* control = Create(c, containers.value(QString::fromLatin1(c.container), &window));
-    control->setGeometry(Pixels(c.at.left), Pixels(c.at.top), Pixels(c.at.width), Pixels(c.at.height));
-    containers.insert(QString::fromLatin1(c.name), control);
+  const forms::Form& form = forms::FormOf(forms::FirstForm);
+  window.setWindowTitle(FromUtf8(form.caption));
+  window.setFixedSize(forms::TwipsToPixels(form.width), forms::TwipsToPixels(form.height));
+  std::unordered_map<std::string_view, QWidget*> containers{{std::string_view(), &window}};
+  for (const forms::Control& c : form.controls) {
+    QWidget* control = Create(c, containers.at(c.in));
+    control->setGeometry(forms::TwipsToPixels(c.at.left), forms::TwipsToPixels(c.at.top),
+                         forms::TwipsToPixels(c.at.width), forms::TwipsToPixels(c.at.height));
+    containers.emplace(c.name, control);
   }
   window.show();
   return app.exec();

@@ -12,7 +12,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
-#include <QTextBoundaryFinder>
 
 #include <algorithm>
 
@@ -21,56 +20,7 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-CalculatorWindow::FailureReporter& Reporter() {
-  static CalculatorWindow::FailureReporter reporter;
-  return reporter;
-}
-
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-// Characters that would act on the message instead of showing in it: controls, line breaks, and the marks,
-// embeddings, overrides and isolates that change the direction of the text around them. Other invisible
-// characters (the joiners and tags inside an emoji) stay.
-bool Unsafe(QChar c) {
-  switch (c.category()) {
-    case QChar::Other_Control:
-    case QChar::Separator_Line:
-    case QChar::Separator_Paragraph:
-      return true;
-    default:
-      break;
-  }
-  const char16_t u = c.unicode();
-  return u == 0x061C || u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
-}
-
-// Field texts can be long and hold anything that can be pasted: a message quotes only the first whole characters
-// (grapheme clusters, so that no character is cut in two), and shows control and direction-changing characters
-// as U+FFFD so that they cannot garble the rest of the message.
-QString Quoted(const QString& text) {
-  constexpr int Longest = 24;
-  QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, text);
-  qsizetype end = 0;
-  for (int i = 0; i < Longest && end != -1 && end < text.size(); ++i) end = clusters.toNextBoundary();
-  QString quoted = end == -1 || end >= text.size() ? text : text.left(end) + u'…';
-  for (QChar& c : quoted) {
-    if (Unsafe(c)) c = QChar::ReplacementCharacter;
-  }
-  return quoted;
-}
-
-// Spaces that align a caption ("柱    距") are not part of its name.
-QString WithoutSpaces(QString text) {
-  text.removeIf([](QChar c) { return c.isSpace(); });
-  return text;
-}
-
-// "G1：" names the field G1.
-QString Symbol(const QLabel* symbolLabel) {
-  QString symbol = WithoutSpaces(symbolLabel->text());
-  symbol.removeIf([](QChar c) { return c == u':' || c == u'：'; });
-  return symbol;
-}
 
 // The name the sheet gives an input that has no caption beside it in its window.
 QString Uncaptioned(Input input) {
@@ -86,15 +36,6 @@ QString Uncaptioned(Input input) {
     default:
       return FromUtf8(SymbolOf(input));
   }
-}
-
-// A screen reader should say "柱距 J", and the symbol's label leads to its field.
-void Name(QLineEdit* box, const QLabel* caption, QLabel* symbol, const QLabel* unit) {
-  QString name = caption ? WithoutSpaces(caption->text()) : QString();
-  if (!name.isEmpty()) name += u' ';
-  box->setAccessibleName(name + Symbol(symbol));
-  if (unit) box->setAccessibleDescription(u"单位："_s + unit->text());
-  symbol->setBuddy(box);
 }
 
 // The width a text may take inside a result field in a given font: a label's contents less the indent a framed
@@ -132,55 +73,39 @@ char32_t SystemDecimalSeparator() {
   return ucs4.isEmpty() ? U'.' : ucs4.front();
 }
 
-std::string_view FieldTexts::operator()(const QLineEdit* field) {
-  return texts_.emplace_back(field->text().toStdString());
-}
-
-void CalculatorWindow::setFailureReporter(FailureReporter reporter) { Reporter() = std::move(reporter); }
-const CalculatorWindow::FailureReporter& CalculatorWindow::failureReporter() { return Reporter(); }
-
-void CalculatorWindow::declareInputs(std::vector<Field> fields, std::vector<QLineEdit*> checkOrder,
-                                     std::vector<QLineEdit*> clearList) {
-  fields_ = std::move(fields);
-  checkOrder_ = std::move(checkOrder);
-  clearList_ = std::move(clearList);
+CalculatorWindow::CalculatorWindow(const forms::Form& form) : FormWindow(form), calculator_(*form.calculator) {
   const QString separator = QString::fromUcs4(&separator_, 1);
-  for (const Field& f : fields_) {
-    Name(f.field, f.caption, f.symbol, f.unit);
+  for (const forms::Field& f : calculator_.fields) {
+    auto* const box = control<QLineEdit>(f.box);
+    // The symbol's label leads to its field.
+    control<QLabel>(f.symbol)->setBuddy(box);
     // Default texts ("0.9") are written with a point; in a locale that writes "0,9" they must read as numbers.
-    f.field->setText(f.field->text().replace(u'.', separator));
-    connect(f.field, &QLineEdit::returnPressed, this, &CalculatorWindow::calculate);
+    box->setText(box->text().replace(u'.', separator));
+    connect(box, &QLineEdit::returnPressed, this, &CalculatorWindow::calculate);
   }
-}
-
-void CalculatorWindow::declareResultBox(QLineEdit* box, QLabel* caption, QLabel* symbol, QLabel* unit) {
-  Name(box, caption, symbol, unit);
-  connect(box, &QLineEdit::textChanged, box, [box](const QString& text) { FitWhole(box, text); });
-}
-
-void CalculatorWindow::declareButtons(QPushButton* calculateButton, QPushButton* clearButton, QPushButton* exitButton) {
-  connect(calculateButton, &QPushButton::clicked, this, &CalculatorWindow::calculate);
-  connect(clearButton, &QPushButton::clicked, this, &CalculatorWindow::clear);
-  closes(exitButton);
-  buttons_ = {calculateButton, clearButton, exitButton};
+  for (const forms::ButtonRole& role : form.buttons) {
+    auto* const button = control<QPushButton>(role.button);
+    if (role.does == forms::Does::Calculate) connect(button, &QPushButton::clicked, this, &CalculatorWindow::calculate);
+    if (role.does == forms::Does::Clear) connect(button, &QPushButton::clicked, this, &CalculatorWindow::clear);
+    if (role.does == forms::Does::Calculate) {
+      button->setToolTip(u"按 %1 计算并打开计算书，可打印或导出 PDF"_s.arg(
+          sheetAction()->shortcut().toString(QKeySequence::NativeText)));
+    }
+  }
 
   // The sheet: Ctrl+P anywhere in the window, and an item in the context menu of its background and its frames
-  // (which pass a right click on to the window); declareResults puts it in the results' menus.
+  // (which pass a right click on to the window), and at the end of every result's menu.
   connect(sheetAction(), &QAction::triggered, this, &CalculatorWindow::showSheet);
   addAction(sheetAction());
   setContextMenuPolicy(Qt::ActionsContextMenu);
-  calculateButton->setToolTip(
-      u"按 %1 计算并打开计算书，可打印或导出 PDF"_s.arg(sheetAction()->shortcut().toString(QKeySequence::NativeText)));
-}
-
-void CalculatorWindow::declareResults(std::string_view calculation, std::vector<ResultField> resultFields) {
-  calculation_ = calculation;
-  resultFields_ = std::move(resultFields);
-  for (const ResultField& result : resultFields_) {
-    // A label's menu copies its text; a box has the toolkit's own menu. The sheet goes at the end of either.
-    if (result.target->contextMenuPolicy() == Qt::ActionsContextMenu) result.target->addAction(sheetAction());
-    auto* box = qobject_cast<QLineEdit*>(result.target);
+  for (const forms::ResultField& result : calculator_.results) {
+    QWidget* const target = control(result.box);
+    // A label's menu copies its text; a box has the toolkit's own menu.
+    if (target->contextMenuPolicy() == Qt::ActionsContextMenu) target->addAction(sheetAction());
+    auto* box = qobject_cast<QLineEdit*>(target);
     if (!box) continue;
+    control<QLabel>(result.symbol)->setBuddy(box);
+    connect(box, &QLineEdit::textChanged, box, [box](const QString& text) { FitWhole(box, text); });
     box->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(box, &QWidget::customContextMenuRequested, this, [this, box](QPoint at) {
       QMenu* menu = box->createStandardContextMenu();
@@ -217,82 +142,91 @@ void CalculatorWindow::showSheet() {
 }
 
 std::vector<SheetInput> CalculatorWindow::sheetInputs() const {
+  const auto labelText = [this](std::string_view label) {
+    return label.empty() ? std::string_view() : forms::ControlNamed(form(), label)->text;
+  };
   std::vector<SheetInput> rows;
-  for (const Field& f : fields_) {
-    rows.push_back({Symbol(f.symbol), f.caption ? WithoutSpaces(f.caption->text()) : Uncaptioned(f.input),
-                    f.field->text(), f.unit ? f.unit->text() : QString()});
+  for (const forms::Field& f : calculator_.fields) {
+    rows.push_back(
+        {QString::fromStdString(forms::SymbolText(labelText(f.symbol))),
+         f.caption.empty() ? Uncaptioned(f.input) : QString::fromStdString(forms::CaptionText(labelText(f.caption))),
+         control<QLineEdit>(f.box)->text(), FromUtf8(labelText(f.unit))});
   }
   return rows;
 }
 
-bool CalculatorWindow::calculate() {
-  // Every empty field takes the focus in turn, so the last empty one keeps it; the message names them all.
-  std::vector<Input> empty;
-  for (QLineEdit* field : checkOrder_) {
-    if (!field->text().isEmpty()) continue;
-    field->setFocus();
-    for (const Field& f : fields_) {
-      if (f.field == field) empty.push_back(f.input);
-    }
-  }
-  if (!empty.empty()) {
-    report(FromUtf8(EmptyFieldsMessage(empty)));
-    return false;
-  }
+CalculationSheet CalculatorWindow::sheet() const {
+  return std::visit([this](const auto& record) { return SheetOf(record, windowTitle(), sheetInputs(), separator_); },
+                    *record_);
+}
 
-  FieldTexts texts;
-  const Outcome outcome = run(texts);
-  if (!outcome) {
-    const NumberFailure& failure = outcome.error();
-    QLineEdit* const blamed = failure.input ? fieldOf(*failure.input) : nullptr;
-    if (blamed) {
+bool CalculatorWindow::calculate() {
+  // The core reads views of the texts: they live here for the call.
+  std::array<std::string, InputCount> held;
+  InputTexts texts{};
+  for (const forms::Field& f : calculator_.fields) {
+    const auto i = static_cast<std::size_t>(f.input);
+    held[i] = control<QLineEdit>(f.box)->text().toStdString();
+    texts[i] = held[i];
+  }
+  std::vector<Input> checkOrder;
+  for (const std::string_view box : calculator_.checkOrder) checkOrder.push_back(forms::FieldOf(form(), box)->input);
+
+  auto answer = Calculate(calculator_.calculation, texts, checkOrder, separator_);
+  if (!answer) {
+    const Refusal& refusal = answer.error();
+    // Every empty field takes the focus in turn, so the last empty one keeps it; the message names them all.
+    for (const Input input : refusal.empty) fieldOf(input)->setFocus();
+    if (refusal.empty.empty() && refusal.failure && refusal.failure->input) {
+      QLineEdit* const blamed = fieldOf(*refusal.failure->input);
       blamed->setFocus();
       blamed->selectAll();
     }
-    report(
-        FromUtf8(FailureMessage(failure, blamed ? Quoted(blamed->text()).toStdString() : std::string(), separator_)));
+    report(FromUtf8(refusal.message));
     return false;
   }
-  for (std::size_t i = 0; i < outcome->size(); ++i) {
-    const ResultText& result = (*outcome)[i];
-    QWidget* const target = resultFields_.at(i).target;
-    const QString text = FromUtf8(FormatResult(result.value, separator_));
+  for (std::size_t i = 0; i < answer->results.size(); ++i) {
+    const ResultValue& result = answer->results[i];
+    QWidget* const target = control(calculator_.results[i].box);
+    const QString text = FromUtf8(result.text);
     if (auto* label = qobject_cast<QLabel*>(target)) label->setText(text);
     if (auto* box = qobject_cast<QLineEdit*>(target)) box->setText(text);
     FitWhole(target, text);
     target->setToolTip(FromUtf8(result.howReached));
   }
+  record_ = std::move(answer->record);
   // An open sheet shows the calculation the window shows.
   if (sheetWindow_) sheetEntry_(sheetWindow_, sheet(), this);
   return true;
 }
 
 void CalculatorWindow::clear() {
-  for (QLineEdit* field : clearList_) field->clear();
+  for (const std::string_view box : calculator_.clearList) control<QLineEdit>(box)->clear();
 }
 
 QLineEdit* CalculatorWindow::fieldOf(Input input) const {
-  for (const Field& f : fields_) {
-    if (f.input == input) return f.field;
+  for (const forms::Field& f : calculator_.fields) {
+    if (f.input == input) return control<QLineEdit>(f.box);
   }
   return nullptr;
 }
 
 void CalculatorWindow::report(const QString& message) {
-  if (Reporter()) {
-    Reporter()(this, message);
-    return;
-  }
   // One window-modal box per window, reused: the window stays usable behind it once it is dismissed.
   if (!messageBox_) {
     messageBox_ = new QMessageBox(QMessageBox::Warning, FromUtf8(FailureTitle), QString(), QMessageBox::Ok, this);
     messageBox_->setTextFormat(Qt::PlainText);
     messageBox_->setWindowModality(Qt::WindowModal);
-    messageBox_->setAttribute(Qt::WA_DeleteOnClose);
     messageBox_->button(QMessageBox::Ok)->setText(u"确定"_s);
   }
   messageBox_->setText(message);
   messageBox_->open();
+}
+
+FormWindow* MakeWindow(forms::FormId id) {
+  const forms::Form& form = forms::FormOf(id);
+  if (form.calculator) return new CalculatorWindow(form);
+  return new FormWindow(form);
 }
 
 }  // namespace kelvaro::ui

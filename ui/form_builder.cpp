@@ -54,32 +54,46 @@ class Frame : public QGroupBox {
   }
 };
 
+// The description's texts are UTF-8; object names are ASCII.
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
 }  // namespace
 
 QRect ToPixels(const Twips& r) {
   return QRect(TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width), TwipsToPixels(r.height));
 }
 
-std::optional<DesignRow> DesignRowOf(const QWidget* control) {
-  const auto* form = qobject_cast<const FormWindow*>(control->window());
-  return form ? form->rowOf(control) : std::nullopt;
-}
-
 template <class W>
-W* FormBuilder::place(W* control, const char* name, const Twips& at, int tabIndex) {
-  control->setObjectName(QString::fromLatin1(name));
+W* FormBuilder::place(W* control, std::string_view name, const Twips& at) {
+  control->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
   control->setGeometry(ToPixels(at));
-  // Kept in the window, not as dynamic properties: each of those sends an event through the application.
-  if (auto* form = qobject_cast<FormWindow*>(window_)) form->keepRow(control, {at, tabIndex});
-  controls_.emplace_back(tabIndex, control);
   return control;
 }
 
-QLabel* FormBuilder::label(const char* name, QWidget* in, const Twips& at, QStringView caption, int tabIndex) {
+QWidget* FormBuilder::control(const forms::Control& row, QWidget* in) {
+  const QString text = FromUtf8(row.text);
+  switch (row.kind) {
+    case forms::Kind::Label:
+      return label(row.name, in, row.at, text);
+    case forms::Kind::ResultLabel:
+      return resultLabel(row.name, in, row.at);
+    case forms::Kind::TextBox:
+      return textBox(row.name, in, row.at, text);
+    case forms::Kind::Button:
+      return button(row.name, in, row.at, text);
+    case forms::Kind::Frame:
+      return frame(row.name, in, row.at, text);
+    case forms::Kind::Picture:
+      return picture(row.name, in, row.at, QStringLiteral(":/") + text);
+  }
+  return nullptr;
+}
+
+QLabel* FormBuilder::label(std::string_view name, QWidget* in, const Twips& at, QStringView caption) {
   auto* l = new QLabel(caption.toString(), in);
   l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   l->setTextFormat(Qt::PlainText);
-  place(l, name, at, tabIndex);
+  place(l, name, at);
   // Measuring needs the font's engines for every script in the caption; a window does it once it is mapped.
   if (auto* form = qobject_cast<FormWindow*>(window_)) {
     form->fitWhenShown(l);
@@ -95,8 +109,8 @@ void FitCaption(QLabel* label) {
   if (advance > label->width()) label->resize(advance, label->height());
 }
 
-QLabel* FormBuilder::resultLabel(const char* name, QWidget* in, const Twips& at, int tabIndex) {
-  QLabel* l = label(name, in, at, u" ", tabIndex);
+QLabel* FormBuilder::resultLabel(std::string_view name, QWidget* in, const Twips& at) {
+  QLabel* l = label(name, in, at, u" ");
   l->setFrameStyle(QFrame::Box | QFrame::Plain);
   l->setLineWidth(1);
   l->setAutoFillBackground(true);
@@ -112,41 +126,25 @@ QLabel* FormBuilder::resultLabel(const char* name, QWidget* in, const Twips& at,
   return l;
 }
 
-QLineEdit* FormBuilder::textBox(const char* name, QWidget* in, const Twips& at, QStringView text, int tabIndex) {
-  auto* e = new QLineEdit(text.toString(), in);
-  return place(e, name, at, tabIndex);
+QLineEdit* FormBuilder::textBox(std::string_view name, QWidget* in, const Twips& at, QStringView text) {
+  return place(new QLineEdit(text.toString(), in), name, at);
 }
 
-QPushButton* FormBuilder::button(const char* name, QWidget* in, const Twips& at, QStringView caption, int tabIndex) {
+QPushButton* FormBuilder::button(std::string_view name, QWidget* in, const Twips& at, QStringView caption) {
   auto* b = new QPushButton(caption.toString(), in);
   // Enter on a focused button presses it, as on the desktops the users come from.
   b->setAutoDefault(true);
-  return place(b, name, at, tabIndex);
+  return place(b, name, at);
 }
 
-QGroupBox* FormBuilder::frame(const char* name, QWidget* in, const Twips& at, QStringView caption, int tabIndex) {
+QGroupBox* FormBuilder::frame(std::string_view name, QWidget* in, const Twips& at, QStringView caption) {
   QGroupBox* f = new Frame(caption.toString(), in);
   f->setFocusPolicy(Qt::NoFocus);
-  return place(f, name, at, tabIndex);
+  return place(f, name, at);
 }
 
-PictureBox* FormBuilder::picture(const char* name, QWidget* in, const Twips& at, QStringView svgResource,
-                                 int tabIndex) {
-  return place(new PictureBox(svgResource.toString(), in), name, at, tabIndex);
-}
-
-void FormBuilder::applyTabOrder() {
-  std::stable_sort(controls_.begin(), controls_.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-  QWidget* previous = nullptr;
-  for (const auto& [index, control] : controls_) {
-    if (control->focusPolicy() == Qt::NoFocus) continue;
-    if (previous) {
-      QWidget::setTabOrder(previous, control);
-    } else {
-      control->setFocus();
-    }
-    previous = control;
-  }
+PictureBox* FormBuilder::picture(std::string_view name, QWidget* in, const Twips& at, QStringView svgResource) {
+  return place(new PictureBox(svgResource.toString(), in), name, at);
 }
 
 }  // namespace kelvaro::ui

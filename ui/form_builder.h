@@ -1,12 +1,13 @@
-// Builds a window's controls from rows of its design table: name, container, twips rectangle, text, TabIndex.
+// Builds a window's controls from the rows of its description (forms/): kind, name, container, twips rectangle
+// and text.
 #pragma once
+
+#include "form.h"
 
 #include <QRect>
 #include <QString>
 
-#include <optional>
-#include <utility>
-#include <vector>
+#include <string_view>
 
 class QGroupBox;
 class QLabel;
@@ -19,21 +20,9 @@ namespace kelvaro::ui {
 class PictureBox;
 
 /// A rectangle in twips (1/1440 inch), relative to its container.
-struct Twips {
-  int left, top, width, height;
-};
-
-/// A control's row of the design table, kept by its window for the browser edition's dump of the windows.
-struct DesignRow {
-  Twips at;
-  int tabIndex;
-};
-/// The row `control` was placed by; none for a control outside its window's table, or in a window that is not a
-/// FormWindow.
-std::optional<DesignRow> DesignRowOf(const QWidget* control);
-
+using forms::Twips;
 /// 15 twips make one pixel at 96 dpi; Qt's own scaling takes it from there on high-DPI screens.
-constexpr int TwipsToPixels(int twips) { return (twips + 7) / 15; }
+using forms::TwipsToPixels;
 QRect ToPixels(const Twips& r);
 
 /// A few short captions ("Z:", "Dmax:") are narrower in the table than in any legible font: a caption label
@@ -44,24 +33,23 @@ class FormBuilder {
  public:
   explicit FormBuilder(QWidget* window) : window_(window) {}
 
-  /// Fitted to its caption (FitCaption) at once, or, in a FormWindow, when the window is first shown.
-  QLabel* label(const char* name, QWidget* in, const Twips& at, QStringView caption, int tabIndex);
-  /// White, bordered, initially a single space; a context menu copies its text.
-  QLabel* resultLabel(const char* name, QWidget* in, const Twips& at, int tabIndex);
-  QLineEdit* textBox(const char* name, QWidget* in, const Twips& at, QStringView text, int tabIndex);
-  QPushButton* button(const char* name, QWidget* in, const Twips& at, QStringView caption, int tabIndex);
-  QGroupBox* frame(const char* name, QWidget* in, const Twips& at, QStringView caption, int tabIndex);
-  PictureBox* picture(const char* name, QWidget* in, const Twips& at, QStringView svgResource, int tabIndex);
+  /// The control a row describes, of its kind, in `in`; a picture's text names its asset.
+  QWidget* control(const forms::Control& row, QWidget* in);
 
-  /// Chains the focusable controls in ascending TabIndex and gives the focus to the first of them.
-  void applyTabOrder();
+  /// Fitted to its caption (FitCaption) at once, or, in a FormWindow, when the window is first shown.
+  QLabel* label(std::string_view name, QWidget* in, const Twips& at, QStringView caption);
+  /// White, bordered, initially a single space; a context menu copies its text.
+  QLabel* resultLabel(std::string_view name, QWidget* in, const Twips& at);
+  QLineEdit* textBox(std::string_view name, QWidget* in, const Twips& at, QStringView text);
+  QPushButton* button(std::string_view name, QWidget* in, const Twips& at, QStringView caption);
+  QGroupBox* frame(std::string_view name, QWidget* in, const Twips& at, QStringView caption);
+  PictureBox* picture(std::string_view name, QWidget* in, const Twips& at, QStringView svgResource);
 
  private:
   template <class W>
-  W* place(W* control, const char* name, const Twips& at, int tabIndex);
+  W* place(W* control, std::string_view name, const Twips& at);
 
   QWidget* window_;
-  std::vector<std::pair<int, QWidget*>> controls_;
 };
 
 }  // namespace kelvaro::ui

@@ -1,20 +1,18 @@
-// What every window shares: caption, icon, fixed client size from twips, close box without minimize or maximize,
-// destroyed when closed, and a way to ask for another window without knowing who opens it.
+// A window built from its description (forms/): caption, icon, fixed client size from twips, close box without
+// minimize or maximize, destroyed when closed; its controls with their names for screen readers, fonts, stacking
+// and tab order; its buttons that close it or ask for another window without knowing who opens it.
 #pragma once
 
-#include "form_builder.h"
-#include "window_kind.h"
+#include "form.h"
 
 #include <QPointer>
-#include <QSize>
-#include <QString>
 #include <QWidget>
 
+#include <string_view>
 #include <utility>
 #include <vector>
 
 class QLabel;
-class QPushButton;
 
 namespace kelvaro::ui {
 
@@ -22,39 +20,33 @@ class FormWindow : public QWidget {
   Q_OBJECT
 
  public:
-  FormWindow(QStringView caption, int clientWidthTwips, int clientHeightTwips, QStringView iconResource);
+  explicit FormWindow(const forms::Form& form);
 
-  // What the window was made from, read by the browser edition's dump of the windows.
-  QSize clientTwips() const { return clientTwips_; }
-  const QString& iconResource() const { return iconResource_; }
-  /// The buttons that ask for another window, and the buttons that close this one.
-  const std::vector<std::pair<QPushButton*, WindowKind>>& openers() const { return openers_; }
-  const std::vector<QPushButton*>& closers() const { return closers_; }
+  const forms::Form& form() const { return form_; }
 
   /// The first time, fits the caption labels (FitCaption) right after the window is mapped: before it is first
   /// drawn, which waits for the event loop, and off the path to the window appearing.
   void setVisible(bool visible) override;
   void fitWhenShown(QLabel* caption);
 
-  void keepRow(const QWidget* control, DesignRow row) { rows_.emplace_back(control, row); }
-  std::optional<DesignRow> rowOf(const QWidget* control) const;
-
  signals:
-  void showWindowRequested(kelvaro::ui::WindowKind kind);
+  void showWindowRequested(kelvaro::forms::FormId form);
 
  protected:
-  /// Connects a button to a request for another window.
-  void opens(QPushButton* button, WindowKind kind);
-  /// Connects a button to closing this window.
-  void closes(QPushButton* button);
+  /// The control the description names `name`; never null for a name of this window's description.
+  QWidget* control(std::string_view name) const;
+  template <class W>
+  W* control(std::string_view name) const {
+    return qobject_cast<W*>(control(name));
+  }
 
  private:
-  QSize clientTwips_;
-  QString iconResource_;
-  std::vector<std::pair<QPushButton*, WindowKind>> openers_;
-  std::vector<QPushButton*> closers_;
+  const forms::Form& form_;
+  std::vector<std::pair<std::string_view, QWidget*>> controls_;
   std::vector<QPointer<QLabel>> unfitted_;
-  std::vector<std::pair<const QWidget*, DesignRow>> rows_;
 };
+
+/// The window of a description: a CalculatorWindow for a form with a calculator, else a FormWindow.
+FormWindow* MakeWindow(forms::FormId id);
 
 }  // namespace kelvaro::ui

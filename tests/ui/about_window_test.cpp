@@ -1,4 +1,3 @@
-#include "about_window.h"
 #include "window_test_support.h"
 
 #include <QFontInfo>
@@ -9,13 +8,13 @@
 #include <algorithm>
 #include <memory>
 
-using kelvaro::ui::AboutWindow;
+using kelvaro::ui::FormWindow;
 namespace t = kelvaro::test;
 
 class AboutWindowTest : public QObject {
   Q_OBJECT
 
-  static std::unique_ptr<AboutWindow> open() { return t::Open<AboutWindow>(); }
+  static std::unique_ptr<FormWindow> open() { return t::Open(FormId::About); }
 
  private slots:
   void initTestCase() { t::SetUpWindowTests(); }
@@ -68,7 +67,8 @@ class AboutWindowTest : public QObject {
 
   void thePiecesReadAsOneTextTopToBottom() {
     auto w = open();
-    QList<QLabel*> pieces{w->Label1, w->Label2, w->Label8, w->Label3};
+    QList<QLabel*> pieces{t::Child<QLabel>(w, "Label1"), t::Child<QLabel>(w, "Label2"), t::Child<QLabel>(w, "Label8"),
+                          t::Child<QLabel>(w, "Label3")};
     std::ranges::sort(pieces, {}, [](const QLabel* l) { return l->y(); });
     QString text;
     for (const QLabel* piece : pieces) text += piece->text();
@@ -78,7 +78,7 @@ class AboutWindowTest : public QObject {
 
   void theTitleIsBoldKaiAt14Point25() {
     auto w = open();
-    const QFont font = w->Label7->font();
+    const QFont font = t::Child<QLabel>(w, "Label7")->font();
     QCOMPARE(font.families().front(), QStringLiteral("楷体_GB2312"));
     QCOMPARE(font.pointSizeF(), 14.25);
     QCOMPARE(font.weight(), QFont::Bold);
@@ -89,7 +89,7 @@ class AboutWindowTest : public QObject {
     QVERIFY2(family.contains("Kai", Qt::CaseInsensitive) || family.contains(QStringLiteral("楷")), qPrintable(family));
     // Only the title has a font of its own.
     for (const QLabel* label : w->findChildren<QLabel*>()) {
-      if (label != w->Label7) QCOMPARE(label->font(), w->font());
+      if (label != t::Child<QLabel>(w, "Label7")) QCOMPARE(label->font(), w->font());
     }
   }
 
@@ -107,12 +107,14 @@ class AboutWindowTest : public QObject {
                                    {"Command1", "", {3600, 2640, 975, 300}},
                                });
     // Label6 reaches under the button: its caption must end before the button begins.
-    QVERIFY(w->Label6->x() + w->Label6->fontMetrics().horizontalAdvance(w->Label6->text()) < w->Command1->x());
+    QVERIFY(t::Child<QLabel>(w, "Label6")->x() +
+                t::Child<QLabel>(w, "Label6")->fontMetrics().horizontalAdvance(t::Child<QLabel>(w, "Label6")->text()) <
+            t::Child<QPushButton>(w, "Command1")->x());
   }
 
   void onlyTheButtonTakesTheFocus() {
     auto w = open();
-    QCOMPARE(w->focusWidget(), w->Command1);
+    QCOMPARE(w->focusWidget(), t::Child<QPushButton>(w, "Command1"));
     QCOMPARE(t::TabOrder(w.get()), QStringList{"Command1"});
     for (const QLabel* label : w->findChildren<QLabel*>()) {
       QCOMPARE(label->focusPolicy(), Qt::NoFocus);
@@ -121,9 +123,9 @@ class AboutWindowTest : public QObject {
   }
 
   void okClosesAndDestroysTheWindow() {
-    QPointer<AboutWindow> w = new AboutWindow;
+    QPointer<FormWindow> w = MakeWindow(FormId::About);
     w->show();
-    QTest::mouseClick(w->Command1, Qt::LeftButton);
+    QTest::mouseClick(t::Child<QPushButton>(w, "Command1"), Qt::LeftButton);
     QVERIFY(!w->isVisible());
     QTRY_VERIFY(w.isNull());
   }

@@ -1,4 +1,3 @@
-#include "alpha_coefficient_window.h"
 #include "window_test_support.h"
 
 #include <QLabel>
@@ -7,13 +6,13 @@
 
 #include <memory>
 
-using kelvaro::ui::AlphaCoefficientWindow;
+using kelvaro::ui::FormWindow;
 namespace t = kelvaro::test;
 
 class AlphaCoefficientWindowTest : public QObject {
   Q_OBJECT
 
-  static std::unique_ptr<AlphaCoefficientWindow> open() { return t::Open<AlphaCoefficientWindow>(); }
+  static std::unique_ptr<FormWindow> open() { return t::Open(FormId::AlphaCoefficient); }
 
  private slots:
   void initTestCase() { t::SetUpWindowTests(); }
@@ -80,7 +79,7 @@ class AlphaCoefficientWindowTest : public QObject {
 
   void onlyTheButtonTakesTheFocus() {
     auto w = open();
-    QCOMPARE(w->focusWidget(), w->Command1);
+    QCOMPARE(w->focusWidget(), t::Child<QPushButton>(w, "Command1"));
     QCOMPARE(t::TabOrder(w.get()), QStringList{"Command1"});
     for (const QLabel* label : w->findChildren<QLabel*>()) {
       QCOMPARE(label->focusPolicy(), Qt::NoFocus);
@@ -89,9 +88,9 @@ class AlphaCoefficientWindowTest : public QObject {
   }
 
   void theButtonClosesAndDestroysTheWindow() {
-    QPointer<AlphaCoefficientWindow> w = new AlphaCoefficientWindow;
+    QPointer<FormWindow> w = MakeWindow(FormId::AlphaCoefficient);
     w->show();
-    QTest::mouseClick(w->Command1, Qt::LeftButton);
+    QTest::mouseClick(t::Child<QPushButton>(w, "Command1"), Qt::LeftButton);
     QVERIFY(!w->isVisible());
     QTRY_VERIFY(w.isNull());
   }

@@ -1,8 +1,5 @@
 // The calculation sheet from each calculator: Ctrl+P and the context menus calculate first, a failing calculation
 // opens nothing, and the sheet shows the inputs as typed and the numbers the window shows.
-#include "horizontal_load_window.h"
-#include "main_window.h"
-#include "min_wheel_window.h"
 #include "sheet_window.h"
 #include "window_test_support.h"
 
@@ -30,27 +27,35 @@ struct Calculator {
 
 Calculator Open(const QString& kind) {
   if (kind == QStringLiteral("main")) {
-    auto w = t::Open<MainWindow>();
+    auto w = t::Open<CalculatorWindow>(FormId::VerticalLoads);
     Calculator c{nullptr,
-                 {w->Text5, w->Text6, w->Text7, w->Text8, w->Text9, w->Text10},
-                 {w->Label12, w->Label13},
-                 w->Command4,
-                 {w->Label12, w->Label13}};
+                 {t::Child<QLineEdit>(w, "Text5"), t::Child<QLineEdit>(w, "Text6"), t::Child<QLineEdit>(w, "Text7"),
+                  t::Child<QLineEdit>(w, "Text8"), t::Child<QLineEdit>(w, "Text9"), t::Child<QLineEdit>(w, "Text10")},
+                 {t::Child<QLabel>(w, "Label12"), t::Child<QLabel>(w, "Label13")},
+                 t::Child<QPushButton>(w, "Command4"),
+                 {t::Child<QLabel>(w, "Label12"), t::Child<QLabel>(w, "Label13")}};
     c.window = std::move(w);
     return c;
   }
   if (kind == QStringLiteral("minWheel")) {
-    auto w = t::Open<MinWheelWindow>();
-    Calculator c{nullptr, {w->Text1, w->Text2, w->Text3, w->Text4}, {w->Text9}, w->Command1, {}};
+    auto w = t::Open<CalculatorWindow>(FormId::MinWheelPressure);
+    Calculator c{nullptr,
+                 {t::Child<QLineEdit>(w, "Text1"), t::Child<QLineEdit>(w, "Text2"), t::Child<QLineEdit>(w, "Text3"),
+                  t::Child<QLineEdit>(w, "Text4")},
+                 {t::Child<QLineEdit>(w, "Text9")},
+                 t::Child<QPushButton>(w, "Command1"),
+                 {}};
     c.window = std::move(w);
     return c;
   }
-  auto w = t::Open<HorizontalLoadWindow>();
+  auto w = t::Open<CalculatorWindow>(FormId::HorizontalLoads);
   Calculator c{nullptr,
-               {w->Text5, w->Text3, w->Text1, w->Text4, w->Text2, w->Text6, w->Text7, w->Text8},
-               {w->Label12, w->Label13},
-               w->Command4,
-               {w->Label12, w->Label13}};
+               {t::Child<QLineEdit>(w, "Text5"), t::Child<QLineEdit>(w, "Text3"), t::Child<QLineEdit>(w, "Text1"),
+                t::Child<QLineEdit>(w, "Text4"), t::Child<QLineEdit>(w, "Text2"), t::Child<QLineEdit>(w, "Text6"),
+                t::Child<QLineEdit>(w, "Text7"), t::Child<QLineEdit>(w, "Text8")},
+               {t::Child<QLabel>(w, "Label12"), t::Child<QLabel>(w, "Label13")},
+               t::Child<QPushButton>(w, "Command4"),
+               {t::Child<QLabel>(w, "Label12"), t::Child<QLabel>(w, "Label13")}};
   c.window = std::move(w);
   return c;
 }
@@ -72,7 +77,6 @@ class CalculatorSheetTest : public QObject {
     t::SetUpWindowTests();
     UseLinkedSheetWindow(&ShowSheetWindow);
   }
-  void init() { t::RecordedFailures().clear(); }
 
   void ctrlPOpensTheSheetOfTheWindowsNumbers_data();
   void ctrlPOpensTheSheetOfTheWindowsNumbers();
@@ -110,7 +114,7 @@ void CalculatorSheetTest::ctrlPOpensTheSheetOfTheWindowsNumbers() {
   SheetWindow* sheet = OpenSheet(c.window.get());
   QVERIFY(sheet && sheet->isVisible());
   QCOMPARE(sheet->windowTitle(), caption);
-  QCOMPARE(t::RecordedFailures(), QStringList());
+  QCOMPARE(t::TakeMessage(c.window), QString());
   // The results it shows are the window's, which Ctrl+P has just calculated.
   QCOMPARE(sheet->sheet().results.size(), std::size_t(c.results.size()));
   for (qsizetype i = 0; i < c.results.size(); ++i) {
@@ -149,8 +153,8 @@ void CalculatorSheetTest::failingCalculationOpensNoSheet() {
   QVERIFY(QTest::qWaitForWindowActive(c.window.get()));
   QTest::keyClick(c.inputs.back(), Qt::Key_P, Qt::ControlModifier);
   QVERIFY(!OpenSheet(c.window.get()));
-  QCOMPARE(t::RecordedFailures().size(), 1);
-  QVERIFY2(t::RecordedFailures().front().contains(message), qPrintable(t::RecordedFailures().front()));
+  const QString shown = t::TakeMessage(c.window);
+  QVERIFY2(!shown.isEmpty() && shown.contains(message), qPrintable(shown));
   QCOMPARE(t::Texts(c.inputs), texts);
   for (QWidget* result : c.results) QCOMPARE(Shown(result).trimmed(), QString());
 }

@@ -1,4 +1,3 @@
-#include "coefficient_table_window.h"
 #include "picture_box.h"
 #include "window_test_support.h"
 
@@ -13,15 +12,16 @@
 
 #include <memory>
 
-using kelvaro::ui::CoefficientTableWindow;
+using kelvaro::ui::FormWindow;
 namespace t = kelvaro::test;
 
 class CoefficientTableWindowTest : public QObject {
   Q_OBJECT
 
-  static std::unique_ptr<CoefficientTableWindow> open() { return t::Open<CoefficientTableWindow>(); }
-  static QString spoken(const CoefficientTableWindow& w) {
-    return w.Picture1->accessibleName() + '\n' + w.Picture1->accessibleDescription();
+  static std::unique_ptr<FormWindow> open() { return t::Open(FormId::CoefficientTable); }
+  static QString spoken(const FormWindow& w) {
+    return t::Child<PictureBox>(&w, "Picture1")->accessibleName() + '\n' +
+           t::Child<PictureBox>(&w, "Picture1")->accessibleDescription();
   }
 
  private slots:
@@ -31,9 +31,9 @@ class CoefficientTableWindowTest : public QObject {
     auto w = open();
     t::VerifyWindowFrame(w.get(), "折减系数", QSize(379, 161));
     t::VerifyGeometry(w.get(), {{"Picture1", "", {0, 0, 5655, 2415}}});
-    QCOMPARE(w->Picture1->pictureSize(), QSize(377, 160));
+    QCOMPARE(t::Child<PictureBox>(w, "Picture1")->pictureSize(), QSize(377, 160));
     // The artwork is drawn, black on white, from the box's top-left corner.
-    const QImage shown = w->Picture1->grab().toImage();
+    const QImage shown = t::Child<PictureBox>(w, "Picture1")->grab().toImage();
     QCOMPARE(shown.pixelColor(0, 0), QColor(Qt::white));
     int dark = 0;
     for (int y = 0; y < 160; ++y)
@@ -50,7 +50,7 @@ class CoefficientTableWindowTest : public QObject {
     QVERIFY(w->findChildren<QAbstractSpinBox*>().isEmpty());
     QVERIFY(w->findChildren<QComboBox*>().isEmpty());
     // The picture alone takes the focus, so the keyboard still reaches the window.
-    QCOMPARE(w->focusWidget(), w->Picture1);
+    QCOMPARE(w->focusWidget(), t::Child<PictureBox>(w, "Picture1"));
     QCOMPARE(t::TabOrder(w.get()), QStringList{"Picture1"});
   }
 

@@ -60,7 +60,7 @@ class FormBuilderTest : public QObject {
     QWidget host;
     host.resize(TwipsToPixels(widthTwips) + 20, 200);
     FormBuilder ui(&host);
-    QGroupBox* painted = ui.frame("Frame", &host, {120, 120, widthTwips, 2535}, caption, 0);
+    QGroupBox* painted = ui.frame("Frame", &host, {120, 120, widthTwips, 2535}, caption);
     auto* designed = new QGroupBox(caption, &host);
     designed->setStyleSheet(DesignStyleSheet);
     designed->setGeometry(painted->geometry());
@@ -92,14 +92,17 @@ class FormBuilderTest : public QObject {
     QFETCH(bool, inFormWindow);
     std::unique_ptr<QWidget> window;
     if (inFormWindow) {
-      window = std::make_unique<FormWindow>(u"caption", 3000, 1500, u":/icons/main_window.svg");
+      // A window without controls of its own, for the one the builder adds.
+      static constexpr kelvaro::forms::Form Empty{kelvaro::forms::FormId::About, "Form0", "caption", 3000, 1500,
+                                                  "icons/main_window.svg",       {},      {},        {},   nullptr};
+      window = std::make_unique<FormWindow>(Empty);
       window->setAttribute(Qt::WA_DeleteOnClose, false);
     } else {
       window = std::make_unique<QWidget>();
       window->resize(200, 100);
     }
     FormBuilder ui(window.get());
-    QLabel* label = ui.label("Label1", window.get(), {120, 120, widthTwips, 255}, caption, 0);
+    QLabel* label = ui.label("Label1", window.get(), {120, 120, widthTwips, 255}, caption);
     const int want = std::max(TwipsToPixels(widthTwips), label->fontMetrics().horizontalAdvance(caption));
     if (!inFormWindow) QCOMPARE(label->width(), want);
     FirstPaint firstPaint;

@@ -1,4 +1,3 @@
-#include "horizontal_load_window.h"
 #include "window_test_support.h"
 
 #include <QGroupBox>
@@ -9,34 +8,35 @@
 
 #include <memory>
 
-using kelvaro::ui::HorizontalLoadWindow;
-using kelvaro::ui::WindowKind;
+using kelvaro::forms::FormId;
+using kelvaro::ui::CalculatorWindow;
 namespace t = kelvaro::test;
 
 class HorizontalLoadWindowTest : public QObject {
   Q_OBJECT
 
-  static std::unique_ptr<HorizontalLoadWindow> open() { return t::Open<HorizontalLoadWindow>(); }
+  static std::unique_ptr<CalculatorWindow> open() { return t::Open<CalculatorWindow>(FormId::HorizontalLoads); }
   // G1, Q, Z, N, αH, J, B, W: the read order.
-  static QList<QLineEdit*> inputs(const HorizontalLoadWindow& w) {
-    return {w.Text1, w.Text2, w.Text3, w.Text4, w.Text5, w.Text6, w.Text7, w.Text8};
+  static QList<QLineEdit*> inputs(const CalculatorWindow& w) {
+    return {t::Child<QLineEdit>(&w, "Text1"), t::Child<QLineEdit>(&w, "Text2"), t::Child<QLineEdit>(&w, "Text3"),
+            t::Child<QLineEdit>(&w, "Text4"), t::Child<QLineEdit>(&w, "Text5"), t::Child<QLineEdit>(&w, "Text6"),
+            t::Child<QLineEdit>(&w, "Text7"), t::Child<QLineEdit>(&w, "Text8")};
   }
-  static void fill(HorizontalLoadWindow& w, const QStringList& texts) { t::Fill(inputs(w), texts); }
-  static QStringList texts(const HorizontalLoadWindow& w) { return t::Texts(inputs(w)); }
+  static void fill(CalculatorWindow& w, const QStringList& texts) { t::Fill(inputs(w), texts); }
+  static QStringList texts(const CalculatorWindow& w) { return t::Texts(inputs(w)); }
   static QStringList workedExample() { return {"3.5", "10", "0.9", "4", "0.12", "6", "5.5", "4.4"}; }
 
  private slots:
   void initTestCase() { t::SetUpWindowTests(); }
-  void init() { t::RecordedFailures().clear(); }
 
   void opensWithItsDesignTimeContents() {
     auto w = open();
     QCOMPARE(w->windowTitle(), QStringLiteral("吊车横向水平刹车力"));
-    QCOMPARE(w->Frame2->title(), QStringLiteral("吊车横向水平刹车力"));
+    QCOMPARE(t::Child<QGroupBox>(w, "Frame2")->title(), QStringLiteral("吊车横向水平刹车力"));
     QCOMPARE(texts(*w), (QStringList{"", "", "0.9", "4", "0.12", "6", "", ""}));
-    QCOMPARE(w->Label12->text(), QStringLiteral(" "));
-    QCOMPARE(w->Label13->text(), QStringLiteral(" "));
-    QCOMPARE(w->focusWidget(), w->Command6);
+    QCOMPARE(t::Child<QLabel>(w, "Label12")->text(), QStringLiteral(" "));
+    QCOMPARE(t::Child<QLabel>(w, "Label13")->text(), QStringLiteral(" "));
+    QCOMPARE(w->focusWidget(), t::Child<QPushButton>(w, "Command6"));
     QCOMPARE(w->minimumSize(), QSize(482, 187));
     QCOMPARE(w->maximumSize(), QSize(482, 187));
     QVERIFY(!w->windowIcon().pixmap(32, 32).isNull());
@@ -45,37 +45,37 @@ class HorizontalLoadWindowTest : public QObject {
   void captionsAreExact() {
     auto w = open();
     t::VerifyCaptions({
-        {w->Command3, "系数"},
-        {w->Label15, "αH:"},
-        {w->Command1, "折减系数"},
-        {w->Label4, "Z:"},
-        {w->Label6, "小  车  重"},
-        {w->Label7, "G1："},
-        {w->Label17, "t"},
-        {w->Label5, "所有吊车轮总数"},
-        {w->Label19, "N:"},
-        {w->Label20, "个"},
-        {w->Label14, "吊车额定起重量"},
-        {w->Label16, "Q："},
-        {w->Label18, "t"},
-        {w->Label3, "正反两个方向的刹车力"},
-        {w->Label11, "H1:"},
-        {w->Label32, "Kn"},
-        {w->Label25, "柱    距"},
-        {w->Label2, "J:"},
-        {w->Label26, "米"},
-        {w->Label1, "每台吊车的横向水平荷载"},
-        {w->Label10, "H:"},
-        {w->Label31, "Kn"},
-        {w->Label27, "吊车宽度"},
-        {w->Label8, "B:"},
-        {w->Label29, "米"},
-        {w->Label28, "大车轮距"},
-        {w->Label9, "W:"},
-        {w->Label30, "米"},
-        {w->Command4, "计算"},
-        {w->Command5, "清空"},
-        {w->Command6, "退出"},
+        {t::Child<QPushButton>(w, "Command3"), "系数"},
+        {t::Child<QLabel>(w, "Label15"), "αH:"},
+        {t::Child<QPushButton>(w, "Command1"), "折减系数"},
+        {t::Child<QLabel>(w, "Label4"), "Z:"},
+        {t::Child<QLabel>(w, "Label6"), "小  车  重"},
+        {t::Child<QLabel>(w, "Label7"), "G1："},
+        {t::Child<QLabel>(w, "Label17"), "t"},
+        {t::Child<QLabel>(w, "Label5"), "所有吊车轮总数"},
+        {t::Child<QLabel>(w, "Label19"), "N:"},
+        {t::Child<QLabel>(w, "Label20"), "个"},
+        {t::Child<QLabel>(w, "Label14"), "吊车额定起重量"},
+        {t::Child<QLabel>(w, "Label16"), "Q："},
+        {t::Child<QLabel>(w, "Label18"), "t"},
+        {t::Child<QLabel>(w, "Label3"), "正反两个方向的刹车力"},
+        {t::Child<QLabel>(w, "Label11"), "H1:"},
+        {t::Child<QLabel>(w, "Label32"), "Kn"},
+        {t::Child<QLabel>(w, "Label25"), "柱    距"},
+        {t::Child<QLabel>(w, "Label2"), "J:"},
+        {t::Child<QLabel>(w, "Label26"), "米"},
+        {t::Child<QLabel>(w, "Label1"), "每台吊车的横向水平荷载"},
+        {t::Child<QLabel>(w, "Label10"), "H:"},
+        {t::Child<QLabel>(w, "Label31"), "Kn"},
+        {t::Child<QLabel>(w, "Label27"), "吊车宽度"},
+        {t::Child<QLabel>(w, "Label8"), "B:"},
+        {t::Child<QLabel>(w, "Label29"), "米"},
+        {t::Child<QLabel>(w, "Label28"), "大车轮距"},
+        {t::Child<QLabel>(w, "Label9"), "W:"},
+        {t::Child<QLabel>(w, "Label30"), "米"},
+        {t::Child<QPushButton>(w, "Command4"), "计算"},
+        {t::Child<QPushButton>(w, "Command5"), "清空"},
+        {t::Child<QPushButton>(w, "Command6"), "退出"},
     });
   }
 
@@ -112,14 +112,14 @@ class HorizontalLoadWindowTest : public QObject {
   void inputsAreNamedForScreenReaders() {
     auto w = open();
     const std::pair<QLineEdit*, const char*> rows[] = {
-        {w->Text5, "αH"},
-        {w->Text3, "Z"},
-        {w->Text1, "小车重 G1"},
-        {w->Text4, "所有吊车轮总数 N"},
-        {w->Text2, "吊车额定起重量 Q"},
-        {w->Text6, "柱距 J"},
-        {w->Text7, "吊车宽度 B"},
-        {w->Text8, "大车轮距 W"},
+        {t::Child<QLineEdit>(w, "Text5"), "αH"},
+        {t::Child<QLineEdit>(w, "Text3"), "Z"},
+        {t::Child<QLineEdit>(w, "Text1"), "小车重 G1"},
+        {t::Child<QLineEdit>(w, "Text4"), "所有吊车轮总数 N"},
+        {t::Child<QLineEdit>(w, "Text2"), "吊车额定起重量 Q"},
+        {t::Child<QLineEdit>(w, "Text6"), "柱距 J"},
+        {t::Child<QLineEdit>(w, "Text7"), "吊车宽度 B"},
+        {t::Child<QLineEdit>(w, "Text8"), "大车轮距 W"},
     };
     for (const auto& [field, name] : rows) QCOMPARE(field->accessibleName(), QString::fromUtf8(name));
   }
@@ -159,14 +159,15 @@ class HorizontalLoadWindowTest : public QObject {
     QFETCH(QString, focus);
     auto w = open();
     fill(*w, inputs);
-    QTest::mouseClick(w->Command4, Qt::LeftButton);
-    QCOMPARE(w->Label12->text(), h);
-    QCOMPARE(w->Label13->text(), h1);
+    QTest::mouseClick(t::Child<QPushButton>(w, "Command4"), Qt::LeftButton);
+    QCOMPARE(t::Child<QLabel>(w, "Label12")->text(), h);
+    QCOMPARE(t::Child<QLabel>(w, "Label13")->text(), h1);
     QCOMPARE(texts(*w), inputs);
-    QCOMPARE(t::RecordedFailures().size(), message.isEmpty() ? 0 : 1);
-    if (!message.isEmpty()) QVERIFY2(t::RecordedFailures().front().contains(message), qPrintable(message));
+    const QString shown = t::TakeMessage(w);
+    QVERIFY2(message.isEmpty() ? shown.isEmpty() : shown.contains(message), qPrintable(shown));
     if (!focus.isEmpty()) QCOMPARE(w->focusWidget()->objectName(), focus);
-    if (focus.isEmpty() && !message.isEmpty()) QCOMPARE(w->focusWidget(), w->Command4);  // no field is blamed
+    if (focus.isEmpty() && !message.isEmpty())
+      QCOMPARE(w->focusWidget(), t::Child<QPushButton>(w, "Command4"));  // no field is blamed
   }
 
   void resultsExplainHowTheyWereReached() {
@@ -174,10 +175,10 @@ class HorizontalLoadWindowTest : public QObject {
     fill(*w, workedExample());
     w->calculate();
     for (const char* part : {"Q = 10", "G1 = 3.5", "αH = 0.12", "9.81"}) {
-      QVERIFY2(w->Label12->toolTip().contains(QString::fromUtf8(part)), part);
+      QVERIFY2(t::Child<QLabel>(w, "Label12")->toolTip().contains(QString::fromUtf8(part)), part);
     }
     for (const char* part : {"H = 15.8922", "N = 4", "Z = 0.9", "SumY = 2.166667"}) {
-      QVERIFY2(w->Label13->toolTip().contains(QString::fromUtf8(part)), part);
+      QVERIFY2(t::Child<QLabel>(w, "Label13")->toolTip().contains(QString::fromUtf8(part)), part);
     }
   }
 
@@ -185,28 +186,28 @@ class HorizontalLoadWindowTest : public QObject {
     auto w = open();
     fill(*w, workedExample());
     w->calculate();
-    QTest::mouseClick(w->Command5, Qt::LeftButton);
+    QTest::mouseClick(t::Child<QPushButton>(w, "Command5"), Qt::LeftButton);
     QCOMPARE(texts(*w), QStringList(8, QString()));
-    QCOMPARE(w->Label12->text(), QStringLiteral("15.8922"));
-    QCOMPARE(w->Label13->text(), QStringLiteral("7.747447"));
+    QCOMPARE(t::Child<QLabel>(w, "Label12")->text(), QStringLiteral("15.8922"));
+    QCOMPARE(t::Child<QLabel>(w, "Label13")->text(), QStringLiteral("7.747447"));
     w->calculate();  // every field empty: the last in check order keeps the focus
-    QCOMPARE(w->focusWidget(), w->Text4);
+    QCOMPARE(w->focusWidget(), t::Child<QLineEdit>(w, "Text4"));
   }
 
   void buttonsAskForTheReferenceWindows() {
     auto w = open();
-    QSignalSpy requests(w.get(), &HorizontalLoadWindow::showWindowRequested);
-    QTest::mouseClick(w->Command3, Qt::LeftButton);
-    QTest::mouseClick(w->Command1, Qt::LeftButton);
+    QSignalSpy requests(w.get(), &CalculatorWindow::showWindowRequested);
+    QTest::mouseClick(t::Child<QPushButton>(w, "Command3"), Qt::LeftButton);
+    QTest::mouseClick(t::Child<QPushButton>(w, "Command1"), Qt::LeftButton);
     QCOMPARE(requests.count(), 2);
-    QCOMPARE(requests.at(0).at(0).value<WindowKind>(), WindowKind::Form6);
-    QCOMPARE(requests.at(1).at(0).value<WindowKind>(), WindowKind::Form2);
+    QCOMPARE(requests.at(0).at(0).value<FormId>(), FormId::AlphaCoefficient);
+    QCOMPARE(requests.at(1).at(0).value<FormId>(), FormId::CoefficientTable);
   }
 
   void exitClosesAndDestroysTheWindow() {
-    QPointer<HorizontalLoadWindow> w = new HorizontalLoadWindow;
+    QPointer<FormWindow> w = MakeWindow(FormId::HorizontalLoads);
     w->show();
-    QTest::mouseClick(w->Command6, Qt::LeftButton);
+    QTest::mouseClick(t::Child<QPushButton>(w, "Command6"), Qt::LeftButton);
     QTRY_VERIFY(w.isNull());
   }
 };

@@ -1,9 +1,4 @@
 // Everything a mouse does can be done with Tab, Space and Enter: fields filled, every button pressed.
-#include "about_window.h"
-#include "alpha_coefficient_window.h"
-#include "horizontal_load_window.h"
-#include "main_window.h"
-#include "min_wheel_window.h"
 #include "window_slots.h"
 #include "window_test_support.h"
 
@@ -21,7 +16,7 @@ class KeyboardTest : public QObject {
   WindowSlots* windows = nullptr;
 
   template <class W>
-  W* show(WindowKind kind) {
+  W* show(FormId kind) {
     auto* w = qobject_cast<W*>(windows->show(kind));
     if (w && !QTest::qWaitForWindowActive(w)) return nullptr;
     return w;
@@ -43,7 +38,7 @@ class KeyboardTest : public QObject {
     return true;
   }
   void closeAll() {
-    for (const WindowKind kind : AllWindowKinds) {
+    for (const FormId kind : t::AllFormIds()) {
       if (QWidget* w = windows->window(kind)) w->close();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -61,93 +56,93 @@ class KeyboardTest : public QObject {
   }
 
   void mainWindowByKeyboard() {
-    auto* w = show<MainWindow>(WindowKind::Form1);
+    auto* w = show<CalculatorWindow>(FormId::VerticalLoads);
     QVERIFY(w);
-    QVERIFY(typeInto(w, w->Text7, "5.5"));
-    QVERIFY(typeInto(w, w->Text8, "4.4"));
-    QVERIFY(typeInto(w, w->Text9, "100"));
-    QVERIFY(typeInto(w, w->Text10, "30"));
-    QVERIFY(press(w, w->Command4));
-    QCOMPARE(w->Label12->text(), QStringLiteral("195"));
-    QCOMPARE(w->Label13->text(), QStringLiteral("58.5"));
-    QVERIFY(press(w, w->Command5));
-    QCOMPARE(w->Text9->text(), QString());
+    QVERIFY(typeInto(w, t::Child<QLineEdit>(w, "Text7"), "5.5"));
+    QVERIFY(typeInto(w, t::Child<QLineEdit>(w, "Text8"), "4.4"));
+    QVERIFY(typeInto(w, t::Child<QLineEdit>(w, "Text9"), "100"));
+    QVERIFY(typeInto(w, t::Child<QLineEdit>(w, "Text10"), "30"));
+    QVERIFY(press(w, t::Child<QPushButton>(w, "Command4")));
+    QCOMPARE(t::Child<QLabel>(w, "Label12")->text(), QStringLiteral("195"));
+    QCOMPARE(t::Child<QLabel>(w, "Label13")->text(), QStringLiteral("58.5"));
+    QVERIFY(press(w, t::Child<QPushButton>(w, "Command5")));
+    QCOMPARE(t::Child<QLineEdit>(w, "Text9")->text(), QString());
     // Enter in a field calculates.
-    QVERIFY(typeInto(w, w->Text5, "1"));
-    QTest::keyClick(w->Text5, Qt::Key_Return);
-    QCOMPARE(t::RecordedFailures().size(), 1);  // the cleared fields are empty
-    t::RecordedFailures().clear();
+    QVERIFY(typeInto(w, t::Child<QLineEdit>(w, "Text5"), "1"));
+    QTest::keyClick(t::Child<QLineEdit>(w, "Text5"), Qt::Key_Return);
+    QVERIFY(!t::TakeMessage(w).isEmpty());  // the cleared fields are empty
   }
 
   void mainWindowOpensEveryWindowByKeyboard_data() {
     QTest::addColumn<QString>("button");
-    QTest::addColumn<WindowKind>("kind");
-    QTest::newRow("折减系数") << "Command3" << WindowKind::Form2;
-    QTest::newRow("吊车最小轮压计算") << "Command7" << WindowKind::Form3;
-    QTest::newRow("吊车横向水平刹车力") << "Command2" << WindowKind::Form5;
-    QTest::newRow("关于本程序") << "Command1" << WindowKind::Form4;
+    QTest::addColumn<FormId>("kind");
+    QTest::newRow("折减系数") << "Command3" << FormId::CoefficientTable;
+    QTest::newRow("吊车最小轮压计算") << "Command7" << FormId::MinWheelPressure;
+    QTest::newRow("吊车横向水平刹车力") << "Command2" << FormId::HorizontalLoads;
+    QTest::newRow("关于本程序") << "Command1" << FormId::About;
   }
   void mainWindowOpensEveryWindowByKeyboard() {
     QFETCH(QString, button);
-    QFETCH(WindowKind, kind);
-    auto* w = show<MainWindow>(WindowKind::Form1);
+    QFETCH(FormId, kind);
+    auto* w = show<CalculatorWindow>(FormId::VerticalLoads);
     QVERIFY(w);
     QVERIFY(press(w, w->findChild<QPushButton*>(button)));
     QVERIFY(windows->window(kind));
   }
 
   void calculatorsByKeyboard() {
-    auto* p = show<MinWheelWindow>(WindowKind::Form3);
+    auto* p = show<CalculatorWindow>(FormId::MinWheelPressure);
     QVERIFY(p);
-    QVERIFY(typeInto(p, p->Text1, "100"));
-    QVERIFY(typeInto(p, p->Text2, "20"));
-    QVERIFY(typeInto(p, p->Text3, "10"));
-    QVERIFY(press(p, p->Command1));
-    QCOMPARE(p->Text9->text(), QStringLiteral("47.15"));
-    QVERIFY(press(p, p->Command2));
-    QCOMPARE(p->Text9->text(), QString());
-    QVERIFY(press(p, p->Command3));
-    QVERIFY(!windows->window(WindowKind::Form3));
+    QVERIFY(typeInto(p, t::Child<QLineEdit>(p, "Text1"), "100"));
+    QVERIFY(typeInto(p, t::Child<QLineEdit>(p, "Text2"), "20"));
+    QVERIFY(typeInto(p, t::Child<QLineEdit>(p, "Text3"), "10"));
+    QVERIFY(press(p, t::Child<QPushButton>(p, "Command1")));
+    QCOMPARE(t::Child<QLineEdit>(p, "Text9")->text(), QStringLiteral("47.15"));
+    QVERIFY(press(p, t::Child<QPushButton>(p, "Command2")));
+    QCOMPARE(t::Child<QLineEdit>(p, "Text9")->text(), QString());
+    QVERIFY(press(p, t::Child<QPushButton>(p, "Command3")));
+    QVERIFY(!windows->window(FormId::MinWheelPressure));
 
-    auto* h = show<HorizontalLoadWindow>(WindowKind::Form5);
+    auto* h = show<CalculatorWindow>(FormId::HorizontalLoads);
     QVERIFY(h);
-    QVERIFY(typeInto(h, h->Text1, "3.5"));
-    QVERIFY(typeInto(h, h->Text2, "10"));
-    QVERIFY(typeInto(h, h->Text7, "5.5"));
-    QVERIFY(typeInto(h, h->Text8, "4.4"));
-    QTest::keyClick(h->Text8, Qt::Key_Enter);  // the keypad's Enter as well
-    QCOMPARE(h->Label13->text(), QStringLiteral("7.747447"));
-    QVERIFY(press(h, h->Command3));
-    QVERIFY(windows->window(WindowKind::Form6));
+    QVERIFY(typeInto(h, t::Child<QLineEdit>(h, "Text1"), "3.5"));
+    QVERIFY(typeInto(h, t::Child<QLineEdit>(h, "Text2"), "10"));
+    QVERIFY(typeInto(h, t::Child<QLineEdit>(h, "Text7"), "5.5"));
+    QVERIFY(typeInto(h, t::Child<QLineEdit>(h, "Text8"), "4.4"));
+    QTest::keyClick(t::Child<QLineEdit>(h, "Text8"), Qt::Key_Enter);  // the keypad's Enter as well
+    QCOMPARE(t::Child<QLabel>(h, "Label13")->text(), QStringLiteral("7.747447"));
+    QVERIFY(press(h, t::Child<QPushButton>(h, "Command3")));
+    QVERIFY(windows->window(FormId::AlphaCoefficient));
     QVERIFY(QTest::qWaitForWindowActive(h));
     h->activateWindow();
-    QVERIFY(press(h, h->Command1));
-    QVERIFY(windows->window(WindowKind::Form2));
-    QVERIFY(press(h, h->Command6));
-    QVERIFY(!windows->window(WindowKind::Form5));
+    QVERIFY(press(h, t::Child<QPushButton>(h, "Command1")));
+    QVERIFY(windows->window(FormId::CoefficientTable));
+    QVERIFY(press(h, t::Child<QPushButton>(h, "Command6")));
+    QVERIFY(!windows->window(FormId::HorizontalLoads));
   }
 
   void enterOnAFocusedButtonPressesIt_data() {
-    QTest::addColumn<WindowKind>("kind");
+    QTest::addColumn<FormId>("kind");
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("key");
-    QTest::addColumn<WindowKind>("shows");  // the window the press shows; the window itself when it closes
+    QTest::addColumn<FormId>("shows");  // the window the press shows; the window itself when it closes
     QTest::newRow("main window: 折减系数, Return")
-        << WindowKind::Form1 << "Command3" << int(Qt::Key_Return) << WindowKind::Form2;
+        << FormId::VerticalLoads << "Command3" << int(Qt::Key_Return) << FormId::CoefficientTable;
     QTest::newRow("main window: 退出, keypad Enter")
-        << WindowKind::Form1 << "Command6" << int(Qt::Key_Enter) << WindowKind::Form1;
+        << FormId::VerticalLoads << "Command6" << int(Qt::Key_Enter) << FormId::VerticalLoads;
     QTest::newRow("wheel pressure: 退出")
-        << WindowKind::Form3 << "Command3" << int(Qt::Key_Return) << WindowKind::Form3;
-    QTest::newRow("about: OK") << WindowKind::Form4 << "Command1" << int(Qt::Key_Return) << WindowKind::Form4;
+        << FormId::MinWheelPressure << "Command3" << int(Qt::Key_Return) << FormId::MinWheelPressure;
+    QTest::newRow("about: OK") << FormId::About << "Command1" << int(Qt::Key_Return) << FormId::About;
     QTest::newRow("horizontal load: 系数, keypad Enter")
-        << WindowKind::Form5 << "Command3" << int(Qt::Key_Enter) << WindowKind::Form6;
-    QTest::newRow("αH note: *明白了*") << WindowKind::Form6 << "Command1" << int(Qt::Key_Return) << WindowKind::Form6;
+        << FormId::HorizontalLoads << "Command3" << int(Qt::Key_Enter) << FormId::AlphaCoefficient;
+    QTest::newRow("αH note: *明白了*") << FormId::AlphaCoefficient << "Command1" << int(Qt::Key_Return)
+                                       << FormId::AlphaCoefficient;
   }
   void enterOnAFocusedButtonPressesIt() {
-    QFETCH(WindowKind, kind);
+    QFETCH(FormId, kind);
     QFETCH(QString, button);
     QFETCH(int, key);
-    QFETCH(WindowKind, shows);
+    QFETCH(FormId, shows);
     QWidget* w = show<QWidget>(kind);
     QVERIFY(w);
     auto* b = w->findChild<QPushButton*>(button);
@@ -161,23 +156,25 @@ class KeyboardTest : public QObject {
   }
 
   void enterOnCalculateCalculates() {
-    auto* w = show<MainWindow>(WindowKind::Form1);
+    auto* w = show<CalculatorWindow>(FormId::VerticalLoads);
     QVERIFY(w);
-    t::Fill({w->Text7, w->Text8, w->Text9, w->Text10}, {"5.5", "4.4", "100", "30"});
-    QVERIFY(tabTo(w, w->Command4));
-    QTest::keyClick(w->Command4, Qt::Key_Return);
-    QCOMPARE(w->Label12->text(), QStringLiteral("195"));
+    t::Fill({t::Child<QLineEdit>(w, "Text7"), t::Child<QLineEdit>(w, "Text8"), t::Child<QLineEdit>(w, "Text9"),
+             t::Child<QLineEdit>(w, "Text10")},
+            {"5.5", "4.4", "100", "30"});
+    QVERIFY(tabTo(w, t::Child<QPushButton>(w, "Command4")));
+    QTest::keyClick(t::Child<QPushButton>(w, "Command4"), Qt::Key_Return);
+    QCOMPARE(t::Child<QLabel>(w, "Label12")->text(), QStringLiteral("195"));
   }
 
   void referenceWindowsCloseByKeyboard() {
-    auto* note = show<AlphaCoefficientWindow>(WindowKind::Form6);
+    auto* note = show<FormWindow>(FormId::AlphaCoefficient);
     QVERIFY(note);
-    QVERIFY(press(note, note->Command1));
-    QVERIFY(!windows->window(WindowKind::Form6));
-    auto* about = show<AboutWindow>(WindowKind::Form4);
+    QVERIFY(press(note, t::Child<QPushButton>(note, "Command1")));
+    QVERIFY(!windows->window(FormId::AlphaCoefficient));
+    auto* about = show<FormWindow>(FormId::About);
     QVERIFY(about);
-    QVERIFY(press(about, about->Command1));
-    QVERIFY(!windows->window(WindowKind::Form4));
+    QVERIFY(press(about, t::Child<QPushButton>(about, "Command1")));
+    QVERIFY(!windows->window(FormId::About));
   }
 };
 

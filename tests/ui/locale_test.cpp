@@ -1,7 +1,4 @@
 // Run once per locale (see CMakeLists.txt): fields read and results write the system's decimal separator.
-#include "horizontal_load_window.h"
-#include "main_window.h"
-#include "min_wheel_window.h"
 #include "sheet_window.h"
 #include "window_test_support.h"
 
@@ -25,42 +22,47 @@ class LocaleTest : public QObject {
     UseLinkedSheetWindow(&ShowSheetWindow);
     QVERIFY2(sep.size() == 1, "KELVARO_EXPECT_SEPARATOR not set");
   }
-  void init() { t::RecordedFailures().clear(); }
 
   void theSeparatorIsTheLocales() { QCOMPARE(QString::fromUcs4(std::array{SystemDecimalSeparator()}.data(), 1), sep); }
 
   void defaultsReadAsNumbers() {
-    auto main = t::Open<MainWindow>();
-    QCOMPARE(main->Text5->text(), local("0.9"));
-    auto loads = t::Open<HorizontalLoadWindow>();
-    QCOMPARE(t::Texts({loads->Text5, loads->Text3}), (QStringList{local("0.12"), local("0.9")}));
+    auto main = t::Open<CalculatorWindow>(FormId::VerticalLoads);
+    QCOMPARE(t::Child<QLineEdit>(main, "Text5")->text(), local("0.9"));
+    auto loads = t::Open<CalculatorWindow>(FormId::HorizontalLoads);
+    QCOMPARE(t::Texts({t::Child<QLineEdit>(loads, "Text5"), t::Child<QLineEdit>(loads, "Text3")}),
+             (QStringList{local("0.12"), local("0.9")}));
   }
 
   void mainWindowReadsAndWritesTheSeparator() {
-    auto w = t::Open<MainWindow>();
-    t::Fill({w->Text7, w->Text8, w->Text9, w->Text10}, {local("5.5"), local("4.4"), "100", "30"});
+    auto w = t::Open<CalculatorWindow>(FormId::VerticalLoads);
+    t::Fill({t::Child<QLineEdit>(w, "Text7"), t::Child<QLineEdit>(w, "Text8"), t::Child<QLineEdit>(w, "Text9"),
+             t::Child<QLineEdit>(w, "Text10")},
+            {local("5.5"), local("4.4"), "100", "30"});
     w->calculate();
-    QCOMPARE(t::RecordedFailures(), QStringList());
-    QCOMPARE(w->Label12->text(), QStringLiteral("195"));
-    QCOMPARE(w->Label13->text(), local("58.5"));
-    QVERIFY(w->Label12->toolTip().contains(QStringLiteral("Y1 = ") + local("0.2666667")));
+    QCOMPARE(t::TakeMessage(w), QString());
+    QCOMPARE(t::Child<QLabel>(w, "Label12")->text(), QStringLiteral("195"));
+    QCOMPARE(t::Child<QLabel>(w, "Label13")->text(), local("58.5"));
+    QVERIFY(t::Child<QLabel>(w, "Label12")->toolTip().contains(QStringLiteral("Y1 = ") + local("0.2666667")));
   }
 
   void theOtherSeparatorIsNotANumber() {
-    auto w = t::Open<MainWindow>();
+    auto w = t::Open<CalculatorWindow>(FormId::VerticalLoads);
     const QString other = sep == "," ? "5.5" : "5,5";
-    t::Fill({w->Text7, w->Text8, w->Text9, w->Text10}, {other, local("4.4"), "100", "30"});
+    t::Fill({t::Child<QLineEdit>(w, "Text7"), t::Child<QLineEdit>(w, "Text8"), t::Child<QLineEdit>(w, "Text9"),
+             t::Child<QLineEdit>(w, "Text10")},
+            {other, local("4.4"), "100", "30"});
     w->calculate();
-    QCOMPARE(w->Label12->text(), QStringLiteral(" "));
-    QCOMPARE(t::RecordedFailures().size(), 1);
-    QVERIFY(t::RecordedFailures().front().contains(QStringLiteral("B 的内容“%1”").arg(other)));
-    QCOMPARE(w->Text7->text(), other);
+    QCOMPARE(t::Child<QLabel>(w, "Label12")->text(), QStringLiteral(" "));
+    QVERIFY(t::TakeMessage(w).contains(QStringLiteral("B 的内容“%1”").arg(other)));
+    QCOMPARE(t::Child<QLineEdit>(w, "Text7")->text(), other);
   }
 
   // The sheet, down to its PDF, writes every number as the window does.
   void sheetWritesTheSeparator() {
-    auto w = t::Open<MainWindow>();
-    t::Fill({w->Text7, w->Text8, w->Text9, w->Text10}, {local("5.5"), local("4.4"), "100", "30"});
+    auto w = t::Open<CalculatorWindow>(FormId::VerticalLoads);
+    t::Fill({t::Child<QLineEdit>(w, "Text7"), t::Child<QLineEdit>(w, "Text8"), t::Child<QLineEdit>(w, "Text9"),
+             t::Child<QLineEdit>(w, "Text10")},
+            {local("5.5"), local("4.4"), "100", "30"});
     w->showSheet();
     const auto* sheet = w->findChild<SheetWindow*>();
     QVERIFY(sheet);
@@ -77,18 +79,22 @@ class LocaleTest : public QObject {
   }
 
   void calculatorsTakingTextsUseIt() {
-    auto pressure = t::Open<MinWheelWindow>();
-    t::Fill({pressure->Text1, pressure->Text2, pressure->Text3, pressure->Text4}, {"100", "20", "10", local("2.5")});
+    auto pressure = t::Open<CalculatorWindow>(FormId::MinWheelPressure);
+    t::Fill({t::Child<QLineEdit>(pressure, "Text1"), t::Child<QLineEdit>(pressure, "Text2"),
+             t::Child<QLineEdit>(pressure, "Text3"), t::Child<QLineEdit>(pressure, "Text4")},
+            {"100", "20", "10", local("2.5")});
     pressure->calculate();
-    QCOMPARE(pressure->Text9->text(), local("17.72"));
+    QCOMPARE(t::Child<QLineEdit>(pressure, "Text9")->text(), local("17.72"));
 
-    auto loads = t::Open<HorizontalLoadWindow>();
-    t::Fill({loads->Text1, loads->Text2, loads->Text7, loads->Text8}, {local("3.5"), "10", local("5.5"), local("4.4")});
-    loads->Text6->setText(local("6.1"));
-    loads->Text7->setText(local("4.5"));
+    auto loads = t::Open<CalculatorWindow>(FormId::HorizontalLoads);
+    t::Fill({t::Child<QLineEdit>(loads, "Text1"), t::Child<QLineEdit>(loads, "Text2"),
+             t::Child<QLineEdit>(loads, "Text7"), t::Child<QLineEdit>(loads, "Text8")},
+            {local("3.5"), "10", local("5.5"), local("4.4")});
+    t::Child<QLineEdit>(loads, "Text6")->setText(local("6.1"));
+    t::Child<QLineEdit>(loads, "Text7")->setText(local("4.5"));
     loads->calculate();
-    QCOMPARE(loads->Label12->text(), local("15.8922"));
-    QCOMPARE(loads->Label13->text(), local("9.02729"));
+    QCOMPARE(t::Child<QLabel>(loads, "Label12")->text(), local("15.8922"));
+    QCOMPARE(t::Child<QLabel>(loads, "Label13")->text(), local("9.02729"));
   }
 };
 

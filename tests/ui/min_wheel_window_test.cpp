@@ -1,4 +1,3 @@
-#include "min_wheel_window.h"
 #include "window_test_support.h"
 
 #include <QGroupBox>
@@ -8,27 +7,29 @@
 
 #include <memory>
 
-using kelvaro::ui::MinWheelWindow;
+using kelvaro::ui::CalculatorWindow;
 namespace t = kelvaro::test;
 
 class MinWheelWindowTest : public QObject {
   Q_OBJECT
 
-  static std::unique_ptr<MinWheelWindow> open() { return t::Open<MinWheelWindow>(); }
+  static std::unique_ptr<CalculatorWindow> open() { return t::Open<CalculatorWindow>(FormId::MinWheelPressure); }
   // Pmax, G, Q, N and the result box, in that order.
-  static QList<QLineEdit*> boxes(const MinWheelWindow& w) { return {w.Text1, w.Text2, w.Text3, w.Text4, w.Text9}; }
-  static QStringList texts(const MinWheelWindow& w) { return t::Texts(boxes(w)); }
+  static QList<QLineEdit*> boxes(const CalculatorWindow& w) {
+    return {t::Child<QLineEdit>(&w, "Text1"), t::Child<QLineEdit>(&w, "Text2"), t::Child<QLineEdit>(&w, "Text3"),
+            t::Child<QLineEdit>(&w, "Text4"), t::Child<QLineEdit>(&w, "Text9")};
+  }
+  static QStringList texts(const CalculatorWindow& w) { return t::Texts(boxes(w)); }
 
  private slots:
   void initTestCase() { t::SetUpWindowTests(); }
-  void init() { t::RecordedFailures().clear(); }
 
   void opensWithItsDesignTimeContents() {
     auto w = open();
     QCOMPARE(w->windowTitle(), QStringLiteral("吊车最小轮压计算"));
-    QCOMPARE(w->Frame1->title(), QStringLiteral("吊车最小轮压计算"));
+    QCOMPARE(t::Child<QGroupBox>(w, "Frame1")->title(), QStringLiteral("吊车最小轮压计算"));
     QCOMPARE(texts(*w), (QStringList{"", "", "", "2", ""}));
-    QCOMPARE(w->focusWidget(), w->Text9);
+    QCOMPARE(w->focusWidget(), t::Child<QLineEdit>(w, "Text9"));
     QCOMPARE(w->minimumSize(), QSize(223, 216));
     QCOMPARE(w->maximumSize(), QSize(223, 216));
     QVERIFY(!w->windowIcon().pixmap(32, 32).isNull());
@@ -37,24 +38,24 @@ class MinWheelWindowTest : public QObject {
   void captionsAreExact() {
     auto w = open();
     t::VerifyCaptions({
-        {w->Label19, "吊车最大轮压"},
-        {w->Label1, "Pmax:"},
-        {w->Label16, "Kn"},
-        {w->Label17, "吊 车 总 重 量"},
-        {w->Label3, "G:"},
-        {w->Label18, "t"},
-        {w->Label20, "吊车额定起重量"},
-        {w->Label4, "Q:"},
-        {w->Label21, "t"},
-        {w->Label5, "每 端 轮 数"},
-        {w->Label14, "N:"},
-        {w->Label22, "个"},
-        {w->Label24, "吊车最小轮压"},
-        {w->Label6, "Pmin:"},
-        {w->Label23, "Kn"},
-        {w->Command1, "计算"},
-        {w->Command2, "清空"},
-        {w->Command3, "退出"},
+        {t::Child<QLabel>(w, "Label19"), "吊车最大轮压"},
+        {t::Child<QLabel>(w, "Label1"), "Pmax:"},
+        {t::Child<QLabel>(w, "Label16"), "Kn"},
+        {t::Child<QLabel>(w, "Label17"), "吊 车 总 重 量"},
+        {t::Child<QLabel>(w, "Label3"), "G:"},
+        {t::Child<QLabel>(w, "Label18"), "t"},
+        {t::Child<QLabel>(w, "Label20"), "吊车额定起重量"},
+        {t::Child<QLabel>(w, "Label4"), "Q:"},
+        {t::Child<QLabel>(w, "Label21"), "t"},
+        {t::Child<QLabel>(w, "Label5"), "每 端 轮 数"},
+        {t::Child<QLabel>(w, "Label14"), "N:"},
+        {t::Child<QLabel>(w, "Label22"), "个"},
+        {t::Child<QLabel>(w, "Label24"), "吊车最小轮压"},
+        {t::Child<QLabel>(w, "Label6"), "Pmin:"},
+        {t::Child<QLabel>(w, "Label23"), "Kn"},
+        {t::Child<QPushButton>(w, "Command1"), "计算"},
+        {t::Child<QPushButton>(w, "Command2"), "清空"},
+        {t::Child<QPushButton>(w, "Command3"), "退出"},
     });
   }
 
@@ -81,12 +82,12 @@ class MinWheelWindowTest : public QObject {
 
   void boxesAreNamedForScreenReaders() {
     auto w = open();
-    QCOMPARE(w->Text1->accessibleName(), QStringLiteral("吊车最大轮压 Pmax"));
-    QCOMPARE(w->Text2->accessibleName(), QStringLiteral("吊车总重量 G"));
-    QCOMPARE(w->Text3->accessibleName(), QStringLiteral("吊车额定起重量 Q"));
-    QCOMPARE(w->Text4->accessibleName(), QStringLiteral("每端轮数 N"));
-    QCOMPARE(w->Text9->accessibleName(), QStringLiteral("吊车最小轮压 Pmin"));
-    QCOMPARE(w->Text4->accessibleDescription(), QStringLiteral("单位：个"));
+    QCOMPARE(t::Child<QLineEdit>(w, "Text1")->accessibleName(), QStringLiteral("吊车最大轮压 Pmax"));
+    QCOMPARE(t::Child<QLineEdit>(w, "Text2")->accessibleName(), QStringLiteral("吊车总重量 G"));
+    QCOMPARE(t::Child<QLineEdit>(w, "Text3")->accessibleName(), QStringLiteral("吊车额定起重量 Q"));
+    QCOMPARE(t::Child<QLineEdit>(w, "Text4")->accessibleName(), QStringLiteral("每端轮数 N"));
+    QCOMPARE(t::Child<QLineEdit>(w, "Text9")->accessibleName(), QStringLiteral("吊车最小轮压 Pmin"));
+    QCOMPARE(t::Child<QLineEdit>(w, "Text4")->accessibleDescription(), QStringLiteral("单位：个"));
   }
 
   void calculate_data() {
@@ -121,19 +122,20 @@ class MinWheelWindowTest : public QObject {
     QFETCH(QString, focus);
     auto w = open();
     t::Fill(boxes(*w), inputs);
-    QTest::mouseClick(w->Command1, Qt::LeftButton);
+    QTest::mouseClick(t::Child<QPushButton>(w, "Command1"), Qt::LeftButton);
     QCOMPARE(texts(*w), inputs + QStringList{pmin});
-    QCOMPARE(t::RecordedFailures().size(), message.isEmpty() ? 0 : 1);
-    if (!message.isEmpty()) QVERIFY2(t::RecordedFailures().front().contains(message), qPrintable(message));
+    const QString shown = t::TakeMessage(w);
+    QVERIFY2(message.isEmpty() ? shown.isEmpty() : shown.contains(message), qPrintable(shown));
     if (!focus.isEmpty()) QCOMPARE(w->focusWidget()->objectName(), focus);
-    if (focus.isEmpty() && !message.isEmpty()) QCOMPARE(w->focusWidget(), w->Command1);  // no field is blamed
+    if (focus.isEmpty() && !message.isEmpty())
+      QCOMPARE(w->focusWidget(), t::Child<QPushButton>(w, "Command1"));  // no field is blamed
   }
 
   void resultExplainsHowItWasReached() {
     auto w = open();
     t::Fill(boxes(*w), {"100", "20", "10"});
     w->calculate();
-    const QString tip = w->Text9->toolTip();
+    const QString tip = t::Child<QLineEdit>(w, "Text9")->toolTip();
     for (const char* part : {"9.81", "S = Q + G = 30", "N = 2", "Pmax = 100"}) {
       QVERIFY2(tip.contains(QString::fromUtf8(part)), qPrintable(tip));
     }
@@ -143,15 +145,15 @@ class MinWheelWindowTest : public QObject {
     auto w = open();
     t::Fill(boxes(*w), {"100", "20", "10"});
     w->calculate();
-    QCOMPARE(w->Text9->text(), QStringLiteral("47.15"));
-    QTest::mouseClick(w->Command2, Qt::LeftButton);
+    QCOMPARE(t::Child<QLineEdit>(w, "Text9")->text(), QStringLiteral("47.15"));
+    QTest::mouseClick(t::Child<QPushButton>(w, "Command2"), Qt::LeftButton);
     QCOMPARE(texts(*w), (QStringList{"", "", "", "", ""}));
   }
 
   void exitClosesAndDestroysTheWindow() {
-    QPointer<MinWheelWindow> w = new MinWheelWindow;
+    QPointer<FormWindow> w = MakeWindow(FormId::MinWheelPressure);
     w->show();
-    QTest::mouseClick(w->Command3, Qt::LeftButton);
+    QTest::mouseClick(t::Child<QPushButton>(w, "Command3"), Qt::LeftButton);
     QTRY_VERIFY(w.isNull());
   }
 };

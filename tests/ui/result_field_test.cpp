@@ -1,8 +1,5 @@
 // Run at several screen scale factors (see CMakeLists.txt): every result field shows its whole text, even the
 // longest that a result can be written as, and keeps its place and size. A cut number reads as another number.
-#include "horizontal_load_window.h"
-#include "main_window.h"
-#include "min_wheel_window.h"
 #include "window_test_support.h"
 
 #include <QGroupBox>
@@ -45,7 +42,6 @@ class ResultFieldTest : public QObject {
 
  private slots:
   void initTestCase() { t::SetUpWindowTests(); }
-  void init() { t::RecordedFailures().clear(); }
 
   void longestResultsShowWhole_data() {
     QTest::addColumn<QString>("window");
@@ -76,19 +72,23 @@ class ResultFieldTest : public QObject {
     QList<QLineEdit*> fields;
     QList<QWidget*> targets;
     if (window == u"main") {
-      auto m = t::Open<MainWindow>();
-      fields = {m->Text5, m->Text6, m->Text7, m->Text8, m->Text9, m->Text10};
-      targets = {m->Label12, m->Label13};
+      auto m = t::Open<CalculatorWindow>(FormId::VerticalLoads);
+      fields = {t::Child<QLineEdit>(m, "Text5"), t::Child<QLineEdit>(m, "Text6"), t::Child<QLineEdit>(m, "Text7"),
+                t::Child<QLineEdit>(m, "Text8"), t::Child<QLineEdit>(m, "Text9"), t::Child<QLineEdit>(m, "Text10")};
+      targets = {t::Child<QLabel>(m, "Label12"), t::Child<QLabel>(m, "Label13")};
       w = std::move(m);
     } else if (window == u"wheel") {
-      auto m = t::Open<MinWheelWindow>();
-      fields = {m->Text1, m->Text2, m->Text3, m->Text4};
-      targets = {m->Text9};
+      auto m = t::Open<CalculatorWindow>(FormId::MinWheelPressure);
+      fields = {t::Child<QLineEdit>(m, "Text1"), t::Child<QLineEdit>(m, "Text2"), t::Child<QLineEdit>(m, "Text3"),
+                t::Child<QLineEdit>(m, "Text4")};
+      targets = {t::Child<QLineEdit>(m, "Text9")};
       w = std::move(m);
     } else {
-      auto m = t::Open<HorizontalLoadWindow>();
-      fields = {m->Text1, m->Text2, m->Text3, m->Text4, m->Text5, m->Text6, m->Text7, m->Text8};
-      targets = {m->Label12, m->Label13};
+      auto m = t::Open<CalculatorWindow>(FormId::HorizontalLoads);
+      fields = {t::Child<QLineEdit>(m, "Text1"), t::Child<QLineEdit>(m, "Text2"), t::Child<QLineEdit>(m, "Text3"),
+                t::Child<QLineEdit>(m, "Text4"), t::Child<QLineEdit>(m, "Text5"), t::Child<QLineEdit>(m, "Text6"),
+                t::Child<QLineEdit>(m, "Text7"), t::Child<QLineEdit>(m, "Text8")};
+      targets = {t::Child<QLabel>(m, "Label12"), t::Child<QLabel>(m, "Label13")};
       w = std::move(m);
     }
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
@@ -114,10 +114,12 @@ class ResultFieldTest : public QObject {
   }
 
   void ordinaryResultsKeepTheWindowsFont() {
-    auto w = t::Open<MainWindow>();
-    t::Fill({w->Text7, w->Text8, w->Text9, w->Text10}, {"5.5", "4.4", "100", "30"});
+    auto w = t::Open<CalculatorWindow>(FormId::VerticalLoads);
+    t::Fill({t::Child<QLineEdit>(w, "Text7"), t::Child<QLineEdit>(w, "Text8"), t::Child<QLineEdit>(w, "Text9"),
+             t::Child<QLineEdit>(w, "Text10")},
+            {"5.5", "4.4", "100", "30"});
     QVERIFY(w->calculate());
-    QCOMPARE(w->Label12->font(), w->Frame2->font());
+    QCOMPARE(t::Child<QLabel>(w, "Label12")->font(), t::Child<QGroupBox>(w, "Frame2")->font());
   }
 };
 

@@ -1,6 +1,4 @@
 #include "window_slots.h"
-#include "horizontal_load_window.h"
-#include "main_window.h"
 #include "window_test_support.h"
 
 #include <QLabel>
@@ -11,12 +9,11 @@
 #include <algorithm>
 
 using kelvaro::app::WindowSlots;
-using kelvaro::ui::HorizontalLoadWindow;
-using kelvaro::ui::MainWindow;
-using kelvaro::ui::WindowKind;
+using kelvaro::forms::FormId;
+using kelvaro::ui::CalculatorWindow;
 namespace t = kelvaro::test;
 
-Q_DECLARE_METATYPE(kelvaro::ui::WindowKind)
+Q_DECLARE_METATYPE(kelvaro::forms::FormId)
 
 class WindowSlotsTest : public QObject {
   Q_OBJECT
@@ -52,9 +49,7 @@ class WindowSlotsTest : public QObject {
       c->setFont(QFont("Serif", 20));
     }
   }
-  static QList<WindowKind> allKinds() {
-    return {kelvaro::ui::AllWindowKinds.begin(), kelvaro::ui::AllWindowKinds.end()};
-  }
+  static QList<FormId> allKinds() { return t::AllFormIds(); }
 
  private slots:
   void initTestCase() { t::SetUpWindowTests(); }
@@ -62,33 +57,33 @@ class WindowSlotsTest : public QObject {
 
   void showingTwiceGivesOneWindowWithItsTextsAsTheyAre() {
     WindowSlots slotsUnderTest;
-    auto* first = qobject_cast<MainWindow*>(slotsUnderTest.show(WindowKind::Form1));
+    auto* first = qobject_cast<CalculatorWindow*>(slotsUnderTest.show(FormId::VerticalLoads));
     QVERIFY(first);
-    first->Text7->setText("5.5");
-    QCOMPARE(slotsUnderTest.show(WindowKind::Form1), first);
-    QCOMPARE(first->Text7->text(), QStringLiteral("5.5"));
+    t::Child<QLineEdit>(first, "Text7")->setText("5.5");
+    QCOMPARE(slotsUnderTest.show(FormId::VerticalLoads), first);
+    QCOMPARE(t::Child<QLineEdit>(first, "Text7")->text(), QStringLiteral("5.5"));
     QCOMPARE(QApplication::topLevelWidgets().count(first), 1);
     closeAndDestroy(first);
   }
 
   void aWindowShownAgainAfterClosingHasItsDefaultTexts() {
     WindowSlots slotsUnderTest;
-    auto* first = qobject_cast<MainWindow*>(slotsUnderTest.show(WindowKind::Form1));
-    first->Text5->setText("0.85");
-    first->Label12->setText("195");
+    auto* first = qobject_cast<CalculatorWindow*>(slotsUnderTest.show(FormId::VerticalLoads));
+    t::Child<QLineEdit>(first, "Text5")->setText("0.85");
+    t::Child<QLabel>(first, "Label12")->setText("195");
     QVERIFY(first->close());
     // Closed but not yet destroyed: the slot is already empty.
-    QCOMPARE(slotsUnderTest.window(WindowKind::Form1), nullptr);
-    auto* second = qobject_cast<MainWindow*>(slotsUnderTest.show(WindowKind::Form1));
+    QCOMPARE(slotsUnderTest.window(FormId::VerticalLoads), nullptr);
+    auto* second = qobject_cast<CalculatorWindow*>(slotsUnderTest.show(FormId::VerticalLoads));
     QVERIFY(second && second != first);
-    QCOMPARE(second->Text5->text(), QStringLiteral("0.9"));
-    QCOMPARE(second->Label12->text(), QStringLiteral(" "));
+    QCOMPARE(t::Child<QLineEdit>(second, "Text5")->text(), QStringLiteral("0.9"));
+    QCOMPARE(t::Child<QLabel>(second, "Label12")->text(), QStringLiteral(" "));
     closeAndDestroy(second);
   }
 
   void windowsAreTopLevelWithoutOwner() {
     WindowSlots slotsUnderTest;
-    QWidget* w = slotsUnderTest.show(WindowKind::Form1);
+    QWidget* w = slotsUnderTest.show(FormId::VerticalLoads);
     QVERIFY(w->isWindow());
     QCOMPARE(w->parentWidget(), nullptr);
     QCOMPARE(w->windowModality(), Qt::NonModal);
@@ -96,12 +91,12 @@ class WindowSlotsTest : public QObject {
   }
 
   void everyWindowShownAgainHasItsDefaultContents_data() {
-    QTest::addColumn<WindowKind>("kind");
+    QTest::addColumn<FormId>("kind");
     const char* names[] = {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6"};
-    for (WindowKind kind : allKinds()) QTest::newRow(names[static_cast<int>(kind)]) << kind;
+    for (FormId kind : allKinds()) QTest::newRow(names[static_cast<int>(kind)]) << kind;
   }
   void everyWindowShownAgainHasItsDefaultContents() {
-    QFETCH(WindowKind, kind);
+    QFETCH(FormId, kind);
     WindowSlots slotsUnderTest;
     QWidget* first = slotsUnderTest.show(kind);
     if (!first) QSKIP("this kind of window is not built on this branch");
@@ -117,7 +112,7 @@ class WindowSlotsTest : public QObject {
 
   void everyWindowIconRendersAt32By32_data() { everyWindowShownAgainHasItsDefaultContents_data(); }
   void everyWindowIconRendersAt32By32() {
-    QFETCH(WindowKind, kind);
+    QFETCH(FormId, kind);
     WindowSlots slotsUnderTest;
     QWidget* w = slotsUnderTest.show(kind);
     if (!w) QSKIP("this kind of window is not built on this branch");
@@ -136,19 +131,21 @@ class WindowSlotsTest : public QObject {
 
   void theMainWindowsButtonsOpenOneWindowEach_data() {
     QTest::addColumn<QString>("button");
-    QTest::addColumn<WindowKind>("kind");
+    QTest::addColumn<FormId>("kind");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("折减系数 opens the coefficient table") << "Command3" << WindowKind::Form2 << "折减系数";
-    QTest::newRow("关于本程序 opens the About window") << "Command1" << WindowKind::Form4 << "关于Kelvaro";
-    QTest::newRow("吊车最小轮压计算 opens its calculator") << "Command7" << WindowKind::Form3 << "吊车最小轮压计算";
-    QTest::newRow("吊车横向水平刹车力 opens its calculator") << "Command2" << WindowKind::Form5 << "吊车横向水平刹车力";
+    QTest::newRow("折减系数 opens the coefficient table") << "Command3" << FormId::CoefficientTable << "折减系数";
+    QTest::newRow("关于本程序 opens the About window") << "Command1" << FormId::About << "关于Kelvaro";
+    QTest::newRow("吊车最小轮压计算 opens its calculator")
+        << "Command7" << FormId::MinWheelPressure << "吊车最小轮压计算";
+    QTest::newRow("吊车横向水平刹车力 opens its calculator")
+        << "Command2" << FormId::HorizontalLoads << "吊车横向水平刹车力";
   }
   void theMainWindowsButtonsOpenOneWindowEach() {
     QFETCH(QString, button);
-    QFETCH(WindowKind, kind);
+    QFETCH(FormId, kind);
     QFETCH(QString, caption);
     WindowSlots slotsUnderTest;
-    QWidget* main = slotsUnderTest.show(WindowKind::Form1);
+    QWidget* main = slotsUnderTest.show(FormId::VerticalLoads);
     auto* opener = main->findChild<QPushButton*>(button);
     QTest::mouseClick(opener, Qt::LeftButton);
     QWidget* opened = slotsUnderTest.window(kind);
@@ -169,25 +166,25 @@ class WindowSlotsTest : public QObject {
 
   void closingTheMainWindowLeavesTheOtherWindowRunning_data() {
     QTest::addColumn<QString>("opener");
-    QTest::addColumn<WindowKind>("kind");
+    QTest::addColumn<FormId>("kind");
     QTest::addColumn<QString>("closer");  // the button that closes it, or none for the close box
-    QTest::newRow("coefficient table, closed by its close box") << "Command3" << WindowKind::Form2 << "";
-    QTest::newRow("About window, closed by OK") << "Command1" << WindowKind::Form4 << "Command1";
-    QTest::newRow("minimum wheel pressure, closed by 退出") << "Command7" << WindowKind::Form3 << "Command3";
-    QTest::newRow("horizontal loads, closed by 退出") << "Command2" << WindowKind::Form5 << "Command6";
+    QTest::newRow("coefficient table, closed by its close box") << "Command3" << FormId::CoefficientTable << "";
+    QTest::newRow("About window, closed by OK") << "Command1" << FormId::About << "Command1";
+    QTest::newRow("minimum wheel pressure, closed by 退出") << "Command7" << FormId::MinWheelPressure << "Command3";
+    QTest::newRow("horizontal loads, closed by 退出") << "Command2" << FormId::HorizontalLoads << "Command6";
   }
   void closingTheMainWindowLeavesTheOtherWindowRunning() {
     QFETCH(QString, opener);
-    QFETCH(WindowKind, kind);
+    QFETCH(FormId, kind);
     QFETCH(QString, closer);
     QApplication::setQuitOnLastWindowClosed(true);
     WindowSlots slotsUnderTest;
-    auto* main = qobject_cast<MainWindow*>(slotsUnderTest.show(WindowKind::Form1));
+    auto* main = qobject_cast<CalculatorWindow*>(slotsUnderTest.show(FormId::VerticalLoads));
     bool stillOpenAfterExit = false;
     QVERIFY(t::RunsUntilTheProgramEnds([&] {
       main->findChild<QPushButton*>(opener)->click();
       QWidget* reference = slotsUnderTest.window(kind);
-      main->Command6->click();
+      t::Child<QPushButton>(main, "Command6")->click();
       QTimer::singleShot(50, qApp, [&slotsUnderTest, reference, kind, closer, &stillOpenAfterExit] {
         stillOpenAfterExit = slotsUnderTest.window(kind) == reference && reference->isVisible();
         if (closer.isEmpty()) {
@@ -202,17 +199,17 @@ class WindowSlotsTest : public QObject {
 
   void theCoefficientTableIsSharedByBothWindowsThatOpenIt() {
     WindowSlots slotsUnderTest;
-    auto* main = qobject_cast<MainWindow*>(slotsUnderTest.show(WindowKind::Form1));
-    main->Command2->click();
-    auto* loads = qobject_cast<HorizontalLoadWindow*>(slotsUnderTest.window(WindowKind::Form5));
+    auto* main = qobject_cast<CalculatorWindow*>(slotsUnderTest.show(FormId::VerticalLoads));
+    t::Child<QPushButton>(main, "Command2")->click();
+    auto* loads = qobject_cast<CalculatorWindow*>(slotsUnderTest.window(FormId::HorizontalLoads));
     QVERIFY(loads);
-    main->Command3->click();
-    QWidget* table = slotsUnderTest.window(WindowKind::Form2);
+    t::Child<QPushButton>(main, "Command3")->click();
+    QWidget* table = slotsUnderTest.window(FormId::CoefficientTable);
     QVERIFY(table);
-    loads->Command1->click();
-    QCOMPARE(slotsUnderTest.window(WindowKind::Form2), table);
-    loads->Command3->click();
-    QWidget* note = slotsUnderTest.window(WindowKind::Form6);
+    t::Child<QPushButton>(loads, "Command1")->click();
+    QCOMPARE(slotsUnderTest.window(FormId::CoefficientTable), table);
+    t::Child<QPushButton>(loads, "Command3")->click();
+    QWidget* note = slotsUnderTest.window(FormId::AlphaCoefficient);
     QVERIFY(note);
     QCOMPARE(note->windowTitle(), QStringLiteral("αH系数"));
     const auto visible = QApplication::topLevelWidgets();
@@ -223,8 +220,8 @@ class WindowSlotsTest : public QObject {
   void theProgramEndsWhenTheLastWindowCloses() {
     QApplication::setQuitOnLastWindowClosed(true);
     WindowSlots slotsUnderTest;
-    auto* main = qobject_cast<MainWindow*>(slotsUnderTest.show(WindowKind::Form1));
-    QVERIFY(t::RunsUntilTheProgramEnds([main] { main->Command6->click(); }));
+    auto* main = qobject_cast<CalculatorWindow*>(slotsUnderTest.show(FormId::VerticalLoads));
+    QVERIFY(t::RunsUntilTheProgramEnds([main] { t::Child<QPushButton>(main, "Command6")->click(); }));
   }
 };
 

@@ -1,31 +1,31 @@
-// Shared by the window tests: the program's look, failure messages recorded instead of shown, and the
-// helpers that read a window the way its design table is written.
+// Shared by the window tests: the program's look, the window's own failure message read and dismissed, and the
+// helpers that find a window's controls by name and read a window the way its design table is written.
 #pragma once
 
 #include "calculator_window.h"
 #include "form_builder.h"
 #include "look.h"
+#include "picture_box.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
 #include <memory>
-
+#include <string_view>
 #include <vector>
 
 namespace kelvaro::test {
 
-/// Call from initTestCase(): the same font and style as the program, and a recorder for failure messages.
-inline QStringList& RecordedFailures() {
-  static QStringList messages;
-  return messages;
-}
+using forms::FormId;
 
 // The offscreen platform cannot raise windows or pass on size hints, and says so. Qt's font loader also says
 // when no installed font can shape a script that needs OpenType (Devanagari, Tamil, Sinhala ... typed or pasted
@@ -40,36 +40,52 @@ inline void IgnoreOffscreenLimits(QtMsgType type, const QMessageLogContext& cont
   QtTestHandler()(type, context, message);
 }
 
+/// Call from initTestCase(): the same font and style as the program.
 inline void SetUpWindowTests() {
   if (!QtTestHandler()) QtTestHandler() = qInstallMessageHandler(IgnoreOffscreenLimits);
   ui::ApplyLook(*qobject_cast<QApplication*>(QCoreApplication::instance()));
-  ui::CalculatorWindow::setFailureReporter(
-      [](QWidget*, const QString& message) { RecordedFailures().append(message); });
 }
 
-/// Puts another failure reporter in place for one test, and the previous one back when the test ends, even when
-/// a check fails and returns early.
-class ReporterSwap {
- public:
-  explicit ReporterSwap(ui::CalculatorWindow::FailureReporter reporter)
-      : saved_(ui::CalculatorWindow::failureReporter()) {
-    ui::CalculatorWindow::setFailureReporter(std::move(reporter));
-  }
-  ~ReporterSwap() { ui::CalculatorWindow::setFailureReporter(saved_); }
-  ReporterSwap(const ReporterSwap&) = delete;
-  ReporterSwap& operator=(const ReporterSwap&) = delete;
-
- private:
-  ui::CalculatorWindow::FailureReporter saved_;
-};
-
 /// A window owned by the test (not destroyed by closing), shown as the slots would show it.
-template <class Window>
-std::unique_ptr<Window> Open() {
-  auto w = std::make_unique<Window>();
+template <class Window = ui::FormWindow>
+std::unique_ptr<Window> Open(FormId id) {
+  std::unique_ptr<Window> w(qobject_cast<Window*>(ui::MakeWindow(id)));
+  if (!w) qFatal("form %d does not make that kind of window", static_cast<int>(id));
   w->setAttribute(Qt::WA_DeleteOnClose, false);
   w->show();
   return w;
+}
+
+/// The control of a window named `name` ("Text5"); a name the window lacks ends the test program, loudly.
+template <class T, class Window>
+T* Child(const Window& window, std::string_view name) {
+  T* control = std::to_address(window)->template findChild<T*>(
+      QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+  if (!control) qFatal("no %s named %.*s", T::staticMetaObject.className(), static_cast<int>(name.size()), name.data());
+  return control;
+}
+
+/// The message the window shows for a failure, dismissed; empty when it shows none.
+inline QString TakeMessage(const QWidget* window) {
+  QCoreApplication::processEvents();
+  for (QMessageBox* box : window->findChildren<QMessageBox*>()) {
+    if (!box->isVisible()) continue;
+    const QString text = box->text();
+    box->done(QMessageBox::Ok);
+    return text;
+  }
+  return {};
+}
+template <class Window>
+QString TakeMessage(const Window& window) {
+  return TakeMessage(static_cast<const QWidget*>(std::to_address(window)));
+}
+
+/// Every form, in FormId order.
+inline QList<FormId> AllFormIds() {
+  QList<FormId> ids;
+  for (const forms::Form* form : forms::AllForms()) ids << form->id;
+  return ids;
 }
 
 /// A fixed-size window with its caption, a close box and neither minimize nor maximize button.
@@ -166,3 +182,10 @@ inline bool CaptionFits(const QWidget* window, const QWidget* control) {
 }
 
 }  // namespace kelvaro::test
+
+// The names every window test uses.
+using kelvaro::forms::FormId;
+using kelvaro::ui::CalculatorWindow;
+using kelvaro::ui::FormWindow;
+using kelvaro::ui::MakeWindow;
+using kelvaro::ui::PictureBox;
