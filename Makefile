@@ -70,7 +70,8 @@ screenshots: build
 	  QT_SCALE_FACTOR=$$factor XDG_RUNTIME_DIR=$$(mktemp -d) xvfb-run -a -s "-screen 0 2560x2048x24 -dpi 96" \
 	    build/dev/app/kelvaro_screenshots docs/screenshots/scale-$$factor || exit 1; \
 	done
-	/usr/bin/python3 tests/web/browser_test.py build/web/kelvaro.html build/web/windows.json docs/screenshots/web \
+	/usr/bin/python3 tests/web/browser_test.py build/web/kelvaro.html build/web/page.json build/web/examples.json \
+	  docs/screenshots/web \
 	  BrowserEdition.test_screenshot_of_every_window
 
 clean:

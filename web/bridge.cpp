@@ -1,13 +1,15 @@
 // The only way into the core from JavaScript: plain functions over numbers and UTF-8 bytes in the module's
 // memory. The caller writes a call's texts first (kelvaro_text), makes the call, then reads its answer: a JSON
-// object with the core's own member names (or the failure). Nothing is computed or worded here.
+// object with the core's own member names (or the failure). Nothing is computed or worded here. A window's
+// Calculate is one call (kelvaro_calculate): its calculation and check order come from the windows' description.
+#include "calculation.h"
 #include "calculations.h"
+#include "form.h"
+#include "json.h"
 #include "messages.h"
 #include "working.h"
 
 #include <array>
-#include <charconv>
-#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -26,48 +28,7 @@ std::string_view Text(std::uint32_t index) { return index < texts.size() ? texts
 std::string_view Field(Input input) { return texts[static_cast<std::size_t>(input)]; }
 
 // The answer is JSON, which the browser parses faster than anything written by hand.
-
-/// The shortest decimal that reads back as the same double: a single, widened, arrives in JavaScript with every
-/// bit. JSON has no infinity, but 1e999 reads as one (an N of infinity makes H1 = 0, a result like any other).
-/// A calculation that meets a NaN fails, so no answer holds one.
-std::string Number(double v) {
-  if (std::isinf(v)) return v < 0 ? "-1e999" : "1e999";
-  if (std::isnan(v)) return "null";
-  char buffer[32];
-  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v);
-  return std::string(buffer, ec == std::errc{} ? end : buffer);
-}
-std::string Flag(bool v) { return v ? "true" : "false"; }
-std::string String(std::string_view text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\', out += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      constexpr char hex[] = "0123456789abcdef";
-      out += "\\u00", out += hex[(c >> 4) & 0xF], out += hex[c & 0xF];
-    } else {
-      out += c;
-    }
-  }
-  return out + '"';
-}
-using Members = std::vector<std::pair<std::string_view, std::string>>;
-std::string Object(const Members& members) {
-  std::string out;
-  for (const auto& [name, value] : members) out += (out.empty() ? "{" : ",") + String(name) + ":" + value;
-  return out.empty() ? "{}" : out + "}";
-}
-std::string Array(const std::vector<std::string>& items) {
-  std::string out;
-  for (const std::string& item : items) out += (out.empty() ? "[" : ",") + item;
-  return out.empty() ? "[]" : out + "]";
-}
-std::string Strings(const std::vector<std::string>& texts) {
-  std::vector<std::string> items;
-  for (const std::string& text : texts) items.push_back(String(text));
-  return Array(items);
-}
+using namespace kelvaro::json;
 
 constexpr const char* KindName(FailureKind kind) {
   switch (kind) {
@@ -79,20 +40,6 @@ constexpr const char* KindName(FailureKind kind) {
       return "Overflow";
   }
   return "";
-}
-
-std::optional<FailureKind> KindNamed(std::string_view name) {
-  for (const auto kind : {FailureKind::NotANumber, FailureKind::DivisionByZero, FailureKind::Overflow}) {
-    if (name == KindName(kind)) return kind;
-  }
-  return std::nullopt;
-}
-
-std::optional<Input> InputNamed(std::string_view symbol) {
-  for (int i = 0; i < InputCount; ++i) {
-    if (symbol == SymbolOf(static_cast<Input>(i))) return static_cast<Input>(i);
-  }
-  return std::nullopt;
 }
 
 std::string Failure(const NumberFailure& f) {
@@ -124,7 +71,7 @@ Members OrdinateMembers(const InfluenceOrdinates& y) {
 }
 std::string Ordinates(const InfluenceOrdinates& y) { return Object(OrdinateMembers(y)); }
 
-void Answer(const Result<InfluenceOrdinates>& y, char32_t separator) {
+void Reply(const Result<InfluenceOrdinates>& y, char32_t separator) {
   if (!y) {
     answer = Failure(y.error());
     return;
@@ -134,7 +81,7 @@ void Answer(const Result<InfluenceOrdinates>& y, char32_t separator) {
   answer = Object(members);
 }
 
-void Answer(const Result<VerticalLoads>& d, char32_t separator) {
+void Reply(const Result<VerticalLoads>& d, char32_t separator) {
   answer = !d ? Failure(d.error())
               : Object({{"Dmax", Number(d->Dmax)},
                         {"Dmin", Number(d->Dmin)},
@@ -146,7 +93,7 @@ void Answer(const Result<VerticalLoads>& d, char32_t separator) {
                         {"howReached", Strings(HowReached(*d, separator))}});
 }
 
-void Answer(const Result<MinWheelPressure>& p, char32_t separator) {
+void Reply(const Result<MinWheelPressure>& p, char32_t separator) {
   answer = !p ? Failure(p.error())
               : Object({{"Pmin", Number(p->Pmin)},
                         {"Pmax", Number(p->Pmax)},
@@ -158,7 +105,7 @@ void Answer(const Result<MinWheelPressure>& p, char32_t separator) {
                         {"howReached", Strings(HowReached(*p, separator))}});
 }
 
-void Answer(const Result<HorizontalLoads>& h, char32_t separator) {
+void Reply(const Result<HorizontalLoads>& h, char32_t separator) {
   answer = !h ? Failure(h.error())
               : Object({{"H", Number(h->H)},
                         {"H1", Number(h->H1)},
@@ -170,6 +117,28 @@ void Answer(const Result<HorizontalLoads>& h, char32_t separator) {
                         {"ordinates", Ordinates(h->ordinates)},
                         {"working", Working(WorkingOf(*h, separator))},
                         {"howReached", Strings(HowReached(*h, separator))}});
+}
+
+std::string Id(auto id) { return Number(static_cast<int>(id)); }
+
+std::string CalculationAnswer(const std::expected<kelvaro::Answer, Refusal>& outcome) {
+  if (!outcome) {
+    const Refusal& r = outcome.error();
+    std::vector<std::string> empty;
+    for (const Input input : r.empty) empty.push_back(Id(input));
+    return Object({{"message", String(r.message)},
+                   {"empty", Array(empty)},
+                   {"input", r.failure && r.failure->input ? Id(*r.failure->input) : "null"},
+                   {"failure", r.failure ? String(KindName(r.failure->kind)) : "null"}});
+  }
+  std::vector<std::string> results;
+  for (const ResultValue& v : outcome->results) {
+    results.push_back(Object(
+        {{"id", Id(v.id)}, {"value", Number(v.value)}, {"text", String(v.text)}, {"note", String(v.howReached)}}));
+  }
+  return Object({{"results", Array(results)},
+                 {"working", Working(outcome->working)},
+                 {"ordinates", outcome->ordinates ? Ordinates(*outcome->ordinates) : "null"}});
 }
 
 template <class T>
@@ -211,24 +180,24 @@ KELVARO_EXPORT(kelvaro_format_result) void kelvaro_format_result(float value, ch
 // The calculations from numbers; a field taken as text is text 0. The working is written with a point, except
 // where the call takes a separator.
 KELVARO_EXPORT(kelvaro_compute_ordinates) void kelvaro_compute_ordinates(float J, float B, float W) {
-  Answer(ComputeOrdinates(J, B, W), U'.');
+  Reply(ComputeOrdinates(J, B, W), U'.');
 }
 KELVARO_EXPORT(kelvaro_compute_ordinates_from_text)
 void kelvaro_compute_ordinates_from_text(char32_t separator, float B, float W) {
-  Answer(ComputeOrdinates(FieldText{Text(0), separator}, B, W), separator);
+  Reply(ComputeOrdinates(FieldText{Text(0), separator}, B, W), separator);
 }
 KELVARO_EXPORT(kelvaro_compute_vertical_loads)
 void kelvaro_compute_vertical_loads(float Z, float J, float B, float W, float Pmax, float Pmin) {
-  Answer(ComputeVerticalLoads(Z, J, B, W, Pmax, Pmin), U'.');
+  Reply(ComputeVerticalLoads(Z, J, B, W, Pmax, Pmin), U'.');
 }
 KELVARO_EXPORT(kelvaro_compute_min_wheel_pressure)
 void kelvaro_compute_min_wheel_pressure(float Pmax, float G, float Q, char32_t separator) {
-  Answer(ComputeMinWheelPressure(Pmax, G, Q, FieldText{Text(0), separator}), separator);
+  Reply(ComputeMinWheelPressure(Pmax, G, Q, FieldText{Text(0), separator}), separator);
 }
 KELVARO_EXPORT(kelvaro_compute_horizontal_loads)
 void kelvaro_compute_horizontal_loads(float G1, float Q, float AlphaH, float Z, float N, char32_t separator, float B,
                                       float W) {
-  Answer(ComputeHorizontalLoads(G1, Q, AlphaH, Z, N, FieldText{Text(0), separator}, B, W), separator);
+  Reply(ComputeHorizontalLoads(G1, Q, AlphaH, Z, N, FieldText{Text(0), separator}, B, W), separator);
 }
 
 // The calculations from the texts of their fields: the text of input i (as numbered by the core's Input) is text i.
@@ -238,47 +207,47 @@ KELVARO_EXPORT(kelvaro_symbols) void kelvaro_symbols() {
   answer = Array(symbols);
 }
 KELVARO_EXPORT(kelvaro_vertical_loads_from_texts) void kelvaro_vertical_loads_from_texts(char32_t separator) {
-  Answer(ComputeVerticalLoads({.Z = Field(Input::Z),
-                               .J = Field(Input::J),
-                               .B = Field(Input::B),
-                               .W = Field(Input::W),
-                               .Pmax = Field(Input::Pmax),
-                               .Pmin = Field(Input::Pmin)},
-                              separator),
-         separator);
+  Reply(ComputeVerticalLoads({.Z = Field(Input::Z),
+                              .J = Field(Input::J),
+                              .B = Field(Input::B),
+                              .W = Field(Input::W),
+                              .Pmax = Field(Input::Pmax),
+                              .Pmin = Field(Input::Pmin)},
+                             separator),
+        separator);
 }
 KELVARO_EXPORT(kelvaro_min_wheel_pressure_from_texts) void kelvaro_min_wheel_pressure_from_texts(char32_t separator) {
-  Answer(ComputeMinWheelPressure(
-             {.Pmax = Field(Input::Pmax), .G = Field(Input::G), .Q = Field(Input::Q), .N = Field(Input::N)}, separator),
-         separator);
+  Reply(ComputeMinWheelPressure(
+            {.Pmax = Field(Input::Pmax), .G = Field(Input::G), .Q = Field(Input::Q), .N = Field(Input::N)}, separator),
+        separator);
 }
 KELVARO_EXPORT(kelvaro_horizontal_loads_from_texts) void kelvaro_horizontal_loads_from_texts(char32_t separator) {
-  Answer(ComputeHorizontalLoads({.G1 = Field(Input::G1),
-                                 .Q = Field(Input::Q),
-                                 .AlphaH = Field(Input::AlphaH),
-                                 .Z = Field(Input::Z),
-                                 .N = Field(Input::N),
-                                 .J = Field(Input::J),
-                                 .B = Field(Input::B),
-                                 .W = Field(Input::W)},
-                                separator),
-         separator);
+  Reply(ComputeHorizontalLoads({.G1 = Field(Input::G1),
+                                .Q = Field(Input::Q),
+                                .AlphaH = Field(Input::AlphaH),
+                                .Z = Field(Input::Z),
+                                .N = Field(Input::N),
+                                .J = Field(Input::J),
+                                .B = Field(Input::B),
+                                .W = Field(Input::W)},
+                               separator),
+        separator);
 }
 
 // The words the user reads. A failure and its input are named as in an answer ("DivisionByZero", "αH").
 KELVARO_EXPORT(kelvaro_failure_title) void kelvaro_failure_title() { AnswerText(FailureTitle); }
-/// Text 0 is the quoted field text, already cut short and made safe by the caller; text 1 the failure, text 2 the
-/// input (empty for none).
-KELVARO_EXPORT(kelvaro_failure_message) void kelvaro_failure_message(std::int32_t zeroDivisor, char32_t separator) {
-  const auto kind = KindNamed(Text(1));
-  AnswerText(kind ? FailureMessage(NumberFailure{*kind, InputNamed(Text(2)), zeroDivisor != 0}, Text(0), separator)
-                  : std::string());
-}
-/// Texts 0 to count - 1 name the empty fields' inputs, in the order they were checked.
-KELVARO_EXPORT(kelvaro_empty_fields_message) void kelvaro_empty_fields_message(std::uint32_t count) {
-  std::vector<Input> empty;
-  for (std::uint32_t i = 0; i < count; ++i) {
-    if (const auto input = InputNamed(Text(i))) empty.push_back(*input);
-  }
-  AnswerText(EmptyFieldsMessage(empty));
+
+/// A window's Calculate: the texts of the inputs are texts 0 to InputCount - 1 (as numbered by the core's Input);
+/// the answer is the results by ResultId, or the refusal with its message. False for a window that has no
+/// calculator, with no answer.
+KELVARO_EXPORT(kelvaro_calculate) bool kelvaro_calculate(std::uint32_t form, char32_t separator) {
+  if (form >= static_cast<std::uint32_t>(forms::FormCount)) return false;
+  const forms::Form& f = forms::FormOf(static_cast<forms::FormId>(form));
+  if (!f.calculator) return false;
+  std::vector<Input> checkOrder;
+  for (const std::string_view box : f.calculator->checkOrder) checkOrder.push_back(forms::FieldOf(f, box)->input);
+  InputTexts inputs;
+  for (std::size_t i = 0; i < inputs.size(); ++i) inputs[i] = texts[i];
+  answer = CalculationAnswer(Calculate(f.calculator->calculation, inputs, checkOrder, separator));
+  return true;
 }

@@ -1,8 +1,13 @@
 #!/usr/bin/env python3
-"""Makes build/web/kelvaro.html: the page template with its style, its scripts and the WebAssembly module inlined,
-and a Content-Security-Policy that allows exactly those inline scripts and styles and no network request at all.
+"""Makes build/web/kelvaro.html: the page template with its style, its script and the WebAssembly module inlined,
+the windows written as HTML from their description (page.json, from web/page_data.cpp), and a
+Content-Security-Policy that allows exactly that inline script and style and no network request at all.
 
-Python's standard library only: nothing is fetched, nothing is bundled beyond putting files in their place.
+The first window is written into the desktop, so that the first paint needs no script; every window is also a
+<template> that the script clones when the window opens. The geometry goes into the style sheet: the policy allows
+no style attributes.
+
+Python's standard library only: nothing is fetched; the page's modules are put in one inline module script.
 """
 import argparse
 import base64
@@ -13,8 +18,8 @@ import pathlib
 import re
 import sys
 
-# The scripts in the order the page runs them: the core's API first, the windows after it.
-SCRIPTS = ["core.js", "windows.js", "calculator.js", "page.js"]
+# The page's modules, each after those it imports; page.mjs runs the page.
+MODULES = ["core.mjs", "windows.mjs", "calculator.mjs", "page.mjs"]
 
 
 def csp_hash(text):
@@ -25,29 +30,128 @@ def data_url(svg_path):
     return "data:image/svg+xml;base64," + base64.b64encode(svg_path.read_bytes()).decode("ascii")
 
 
-def for_page(dump, assets):
-    """What the page needs of the dump: the SVG files it names, as data: URLs; not the examples the desktop worked,
-    which are for the browser test."""
-    for window in dump["windows"]:
-        window.get("calculator", {}).pop("examples", None)
-        window["iconUrl"] = data_url(assets / window["icon"])
-        for control in window["controls"]:
-            if "picture" in control:
-                control["pictureUrl"] = data_url(assets / control["picture"])
-    return dump
+IMPORT = re.compile(r"^import \{([^}]*)\} from '\./([\w.]+)';\n", re.M)
+EXPORT = re.compile(r"^export (?:async function|function|class|const|let) (\w+)", re.M)
 
 
-def make_page(module, sources, assets, windows):
+def bundle(sources):
+    """The modules as one: each runs in a function of its own, and what it exports is all the others see of it."""
+    parts, done = [], set()
+    for name in MODULES:
+        text = (sources / name).read_text(encoding="utf-8")
+        exports = EXPORT.findall(text)
+
+        def imported(match):
+            if match.group(2) not in done:
+                sys.exit(f"make_page.py: {name} imports {match.group(2)}, which is not a module before it")
+            return f"const {{{match.group(1)}}} = {variable(match.group(2))};\n"
+
+        body = EXPORT.sub(lambda m: m.group(0)[len("export "):], IMPORT.sub(imported, text))
+        if re.search(r"^import\b", body, re.M):
+            sys.exit(f"make_page.py: {name} has an import make_page.py cannot resolve")
+        parts.append(f"const {variable(name)} = (() => {{\n{body}\nreturn {{ {', '.join(exports)} }};\n}})();\n")
+        done.add(name)
+    return "".join(parts)
+
+
+def variable(module):
+    return "module_" + re.sub(r"\W", "_", module)
+
+
+def attributes(**attrs):
+    return "".join(f' {k.rstrip("_").replace("_", "-")}="{html.escape(str(v), quote=True)}"'
+                   for k, v in attrs.items() if v is not None)
+
+
+def control_html(kind, c, children):
+    """One control, as its kind is shown; `children` is the HTML of what lies in a frame."""
+    common = {"id": f"{kind}-{c['name']}", "data_name": c["name"],
+              "aria_label": c["accessibleName"] or None, "aria_description": c["accessibleDescription"] or None}
+    if c["focusable"]:
+        common["tabindex"] = 0
+    elif c["kind"] in ("button", "textBox"):
+        common["tabindex"] = -1
+    text = html.escape(c["text"], quote=False)
+    match c["kind"]:
+        case "label" if c.get("buddy"):
+            return f"<label{attributes(class_='label', for_=kind + '-' + c['buddy'], **common)}>{text}</label>"
+        case "label":
+            return f"<span{attributes(class_='label', **common)}>{text}</span>"
+        case "resultLabel":
+            return f"<output{attributes(class_='result-label', **common)}>{text}</output>"
+        case "textBox":
+            return (f"<input{attributes(class_='text-box', type='text', autocomplete='off', spellcheck='false', **common)}"
+                    f"{attributes(value=c['text'])}>")
+        case "button":
+            return f"<button{attributes(class_='button', type='button', **common)}>{text}</button>"
+        case "frame":
+            return (f"<div{attributes(class_='frame', role='group', **common)}>"
+                    f"<span class=\"frame-caption\">{text}</span>{children}</div>")
+        case "picture":
+            return (f"<div{attributes(class_='picture', role='img', **common)}>"
+                    f"<img{attributes(src=c['pictureUrl'], alt='', draggable='false')}></div>")
+    sys.exit(f"make_page.py: a control of an unknown kind: {c['kind']}")
+
+
+def window_html(w, active=False):
+    kind = w["kind"]
+    inside = {}  # container name ("" for the client area) → its controls' HTML, in paint order
+    for c in reversed(w["controls"]):  # what lies in a frame is written before the frame is
+        inside.setdefault(c["in"] or "", []).insert(0, control_html(kind, c, "".join(inside.get(c["name"], []))))
+    return (f"<section{attributes(class_='window active' if active else 'window', data_kind=kind, role='dialog', aria_labelledby=kind + '-caption')}>"
+            f"<header class=\"caption-bar\"><img{attributes(class_='icon', src=w['iconUrl'], alt='')}>"
+            f"<span{attributes(class_='caption', id=kind + '-caption')}>{html.escape(w['caption'], quote=False)}</span>"
+            "<button class=\"close-box\" type=\"button\" tabindex=\"-1\" aria-label=\"关闭\">×</button></header>"
+            f"<div class=\"client\">{''.join(inside.get('', []))}</div></section>")
+
+
+def css_number(n):
+    return f"{n:g}"
+
+
+def window_css(w):
+    kind = w["kind"]
+    width, height = w["client"]["pixels"]
+    rules = [f'.window[data-kind="{kind}"] > .client {{ width: {width}px; height: {height}px; }}']
+    for c in w["controls"]:
+        x, y, cw, ch = c["pixels"]
+        rules.append(f"#{kind}-{c['name']} {{ left: {x}px; top: {y}px; width: {cw}px; height: {ch}px; }}")
+        if "font" in c:
+            f = c["font"]
+            families = ", ".join(json.dumps(family, ensure_ascii=False) for family in f["families"])
+            style = ("italic " if f["italic"] else "") + ("bold " if f["bold"] else "")
+            rules.append(f"#{kind}-{c['name']} {{ font: {style}{css_number(f['pointSize'])}pt {families}, serif; }}")
+    return "\n".join(rules)
+
+
+def behaviour(data):
+    """What the script needs of the description: not the controls, which are in the HTML."""
+    keep = ("kind", "id", "tabOrder", "focus", "buttons", "calculator")
+    return {"first": data["first"], "messageBox": data["messageBox"],
+            "windows": [{k: w[k] for k in keep if k in w} for w in data["windows"]]}
+
+
+def make_page(module, sources, assets, data):
+    for w in data["windows"]:
+        w["iconUrl"] = data_url(assets / w["icon"])
+        for c in w["controls"]:
+            if "picture" in c:
+                c["pictureUrl"] = data_url(assets / c["picture"])
+    first = next(w for w in data["windows"] if w["kind"] == data["first"])
     template = (sources / "page.html").read_text(encoding="utf-8")
     style = (sources / "page.css").read_text(encoding="utf-8")
-    scripts = [(sources / name).read_text(encoding="utf-8") for name in SCRIPTS]
-    # Data the scripts read, in blocks the browser never runs: the module and the windows' tables.
+    style += "\n/* Where each window's controls lie, from the windows' description. */\n"
+    style += "\n".join(window_css(w) for w in data["windows"]) + "\n"
+    script = bundle(sources)
+    if "</script" in script.lower():
+        sys.exit("make_page.py: the script must not contain </script, which would end its inline block")
+    # Data the script reads, in blocks the browser never runs: the module and the windows' behaviour.
     module_block = base64.b64encode(module.read_bytes()).decode("ascii")
-    windows_block = json.dumps(windows, ensure_ascii=False, separators=(",", ":")).replace("</", "<\\/")
+    windows_block = json.dumps(behaviour(data), ensure_ascii=False, separators=(",", ":")).replace("</", "<\\/")
 
     policy = "; ".join([
         "default-src 'none'",
-        "script-src " + " ".join(csp_hash(s) for s in scripts) + " 'wasm-unsafe-eval'",
+        "script-src " + csp_hash(script) + " 'wasm-unsafe-eval'",
         "style-src " + csp_hash(style),
         "img-src data:",
         "base-uri 'none'",
@@ -57,16 +161,16 @@ def make_page(module, sources, assets, windows):
         "@csp": html.escape(policy, quote=True),
         "@icon": data_url(assets / "icons" / "main_window.svg"),
         "@style": style,
+        "@desktop": window_html(first, active=True),
+        "@templates": "\n".join(f"<template{attributes(data_kind=w['kind'])}>{window_html(w)}</template>"
+                                for w in data["windows"]),
         "@module": module_block,
         "@windows": windows_block,
-        "@scripts": "\n".join(f"<script>{s}</script>" for s in scripts),
+        "@script": f'<script type="module">{script}</script>',
     }
     for key in replacements:
         if template.count("{{" + key + "}}") != 1:
             sys.exit(f"make_page.py: the template must hold {{{{{key}}}}} exactly once")
-    for name, text in zip(SCRIPTS, scripts):
-        if "</script" in text.lower():
-            sys.exit(f"make_page.py: {name} must not contain </script, which would end its inline block")
     # One pass, so that nothing put in is itself taken for a placeholder.
     return re.sub(r"\{\{(@\w+)\}\}", lambda m: replacements[m.group(1)], template)
 
@@ -76,11 +180,11 @@ def main():
     parser.add_argument("--module", type=pathlib.Path, required=True, help="kelvaro.wasm")
     parser.add_argument("--sources", type=pathlib.Path, required=True, help="web/src")
     parser.add_argument("--assets", type=pathlib.Path, required=True, help="the SVG icons and pictures")
-    parser.add_argument("--windows", type=pathlib.Path, required=True, help="the desktop windows' dump (JSON)")
+    parser.add_argument("--windows", type=pathlib.Path, required=True, help="the windows' description (page.json)")
     parser.add_argument("--out", type=pathlib.Path, required=True)
     args = parser.parse_args()
-    windows = for_page(json.loads(args.windows.read_text(encoding="utf-8")), args.assets)
-    page = make_page(args.module, args.sources, args.assets, windows)
+    data = json.loads(args.windows.read_text(encoding="utf-8"))
+    page = make_page(args.module, args.sources, args.assets, data)
     args.out.parent.mkdir(parents=True, exist_ok=True)
     args.out.write_text(page, encoding="utf-8")
 

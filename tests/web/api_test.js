@@ -1,16 +1,16 @@
 // The page's API as scripts and outside checks see it: the shapes of its answers, singles in and out, the
-// separator, failures with the input they blame, and the messages in the core's words.
+// separator, failures with the input they blame, and a window's Calculate in one call, with the messages (and the
+// quoting of a field's text in them) in the core's words.
 //
-// Also the page's quoting of a field's text in a failure message, which the core leaves to each front end.
-//
-// Usage: node api_test.js <kelvaro.wasm> <core.js> <calculator.js>
+// Usage: node api_test.js <kelvaro.wasm> <core.mjs> <page.json>
 'use strict';
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
+const { pathToFileURL } = require('node:url');
 
-const [modulePath, coreJs, calculatorJs] = process.argv.slice(2);
-const { kelvaroCore } = require(coreJs);
-const { quoteFieldText } = require(calculatorJs);
+const [modulePath, coreJs, pageJson] = process.argv.slice(2);
+const page = JSON.parse(fs.readFileSync(pageJson, 'utf8'));
+const windowOf = (kind) => page.windows.find((w) => w.kind === kind);
 
 const f = Math.fround;
 let failures = 0;
@@ -36,6 +36,7 @@ function throws(tag, call) {
 }
 
 (async () => {
+  const { kelvaroCore } = await import(pathToFileURL(coreJs));
   const k = await kelvaroCore(fs.readFileSync(modulePath));
   const pick = (r, ...names) => Object.fromEntries(names.map((n) => [n, r[n]]));
 
@@ -123,39 +124,79 @@ function throws(tag, call) {
   ];
   for (const [tag, actual, want] of failed) check(tag, actual, want);
 
-  // the words of a failure come from the core
-  const words = [
-    ['caption', k.failureTitle(), '无法计算'],
-    ['not a number, in the locale\'s notation', k.failureMessage({ failure: 'NotANumber', input: 'J' }, 'abc', ','),
-      'J 的内容“abc”不是一个数。请输入数字，例如 6 或 0,9。'],
-    ['zero divisor', k.failureMessage({ failure: 'Overflow', input: 'J', zeroDivisor: true }, '0', '.'),
-      'J 为 0，不能作除数。请输入一个不为 0 的数。'],
-    ['overflow of a statement', k.failureMessage({ failure: 'Overflow', input: null }, '', '.'),
-      '计算中出现的数值太大，超出了单精度数的范围（约 ±3.4E+38）。请检查输入的数值。'],
-    ['empty fields', k.emptyFieldsMessage(['Pmax', 'αH']), 'Pmax、αH 是空的。请在每一栏输入一个数。'],
+  // a window's Calculate: the texts by input id from the window's fields, the results by result id
+  function calculate(kind, bySymbol, sep = '.') {
+    const w = windowOf(kind);
+    const texts = [];
+    for (const { symbol, input } of w.calculator.fields) texts[input] = bySymbol[symbol] ?? '';
+    return k.calculate(w.id, texts, sep);
+  }
+  const named = (kind, answer) => Object.fromEntries(answer.results.map((r) =>
+    [windowOf(kind).calculator.results.find((f) => f.result === r.id).name, r.text]));
+  const vertical = { Z: '0.9', J: '6', B: '5.5', W: '4.4', Pmax: '100', Pmin: '30' };
+  const horizontal = { G1: '3.5', Q: '10', 'αH': '0.12', Z: '0.9', N: '4', J: '6', B: '5.5', W: '4.4' };
+  const minWheel = { Pmax: '100', G: '20', Q: '10', N: '2' };
+  const v = calculate('VerticalLoads', vertical);
+  const answers = [
+    ['Dmax and Dmin as texts', named('VerticalLoads', v), { Dmax: '195', Dmin: '58.5' }],
+    ['values are the singles', v.results.map((r) => r.value), [195, 58.5]],
+    ['notes', v.results[0].note.split('\n')[0], 'Dmax = (SumY × Z) × Pmax'],
+    ['the working and the ordinates', [v.working.length > 0, v.ordinates.SumY], [true, f(2.1666667)]],
+    ['H and H1', named('HorizontalLoads', calculate('HorizontalLoads', horizontal)), { H: '15.8922', H1: '7.747447' }],
+    ['Pmin, with no ordinates', [named('MinWheelPressure', calculate('MinWheelPressure', minWheel)),
+      calculate('MinWheelPressure', minWheel).ordinates], [{ Pmin: '47.15' }, null]],
+    ['in the separator given', named('VerticalLoads', calculate('VerticalLoads', { ...vertical, Z: '0,9', B: '5,5', W: '4,4' }, ',')),
+      { Dmax: '195', Dmin: '58,5' }],
   ];
-  for (const [tag, actual, want] of words) check(tag, actual, want);
+  for (const [tag, actual, want] of answers) check(tag, actual, want);
 
-  // quoting, as the desktop quotes: 24 whole characters, then "…"; what would act on the message shown as U+FFFD
+  // refusals: the message as the window shows it, the empty fields in check order, the input to blame
+  const refused = (kind, bySymbol, sep) => {
+    const r = calculate(kind, bySymbol, sep);
+    return { message: r.message, empty: r.empty.map((i) => k.symbols[i]), input: r.input === null ? null : k.symbols[r.input] };
+  };
+  const notANumber = (symbol, text) => `${symbol} 的内容“${text}”不是一个数。请输入数字，例如 6 或 0.9。`;
   const family = '👨‍👩‍👧';
-  const quotes = [
-    ['short text as it is', quoteFieldText('abc'), 'abc'],
-    ['24 characters are not cut', quoteFieldText('x'.repeat(24)), 'x'.repeat(24)],
-    ['25 are', quoteFieldText('x'.repeat(25)), 'x'.repeat(24) + '…'],
-    ['a family is one character, its joiners stay', quoteFieldText(family.repeat(25)), family.repeat(24) + '…'],
-    ['an accent stays with its letter', quoteFieldText('e\u0301'.repeat(25)), 'e\u0301'.repeat(24) + '…'],
-    ['a character beyond the BMP is not cut in two', quoteFieldText('𝟙'.repeat(25)), '𝟙'.repeat(24) + '…'],
-    ['controls and line breaks', quoteFieldText('1\t2\n3\u00854\u20285'), '1\uFFFD2\uFFFD3\uFFFD4\uFFFD5'],
-    ['direction marks, overrides and isolates', quoteFieldText('\u202Eab\u2066c\u200Fd\u061C'),
-      '\uFFFDab\uFFFDc\uFFFDd\uFFFD'],
-    ['other invisible characters stay', quoteFieldText('a\u00ADb\u200Bc'), 'a\u00ADb\u200Bc'],
+  const refusals = [
+    ['caption', k.failureTitle(), '无法计算'],
+    ['empty fields in check order', refused('HorizontalLoads', { ...horizontal, 'αH': '', Q: '' }),
+      { message: 'αH、Q 是空的。请在每一栏输入一个数。', empty: ['αH', 'Q'], input: null }],
+    ['all empty', refused('MinWheelPressure', {}).empty, ['Pmax', 'G', 'Q', 'N']],
+    ['not a number, in the locale\'s notation', refused('VerticalLoads', { ...vertical, J: 'abc', Z: '0,9' }, ','),
+      { message: 'J 的内容“abc”不是一个数。请输入数字，例如 6 或 0,9。', empty: [], input: 'J' }],
+    ['read order: Pmax before Z', refused('VerticalLoads', { ...vertical, Z: 'x', Pmax: 'y' }).input, 'Pmax'],
+    ['zero divisor', refused('MinWheelPressure', { ...minWheel, N: '0' }),
+      { message: 'N 为 0，不能作除数。请输入一个不为 0 的数。', empty: [], input: 'N' }],
+    ['overflow of a statement', refused('VerticalLoads', { ...vertical, Z: '1e30', Pmax: '1e30' }),
+      { message: '计算中出现的数值太大，超出了单精度数的范围（约 ±3.4E+38）。请检查输入的数值。', empty: [], input: null }],
+    // quoting, as the desktop quotes: 24 whole characters, then "…"; what would act on the message shown as U+FFFD
+    ['short text as it is', refused('VerticalLoads', { ...vertical, J: 'abc' }).message, notANumber('J', 'abc')],
+    ['24 characters are not cut', refused('VerticalLoads', { ...vertical, J: 'x'.repeat(24) }).message,
+      notANumber('J', 'x'.repeat(24))],
+    ['25 are', refused('VerticalLoads', { ...vertical, J: 'x'.repeat(25) }).message,
+      notANumber('J', 'x'.repeat(24) + '…')],
+    ['a family is one character, its joiners stay', refused('VerticalLoads', { ...vertical, J: family.repeat(25) })
+      .message, notANumber('J', family.repeat(24) + '…')],
+    ['an accent stays with its letter', refused('VerticalLoads', { ...vertical, J: 'e\u0301'.repeat(25) }).message,
+      notANumber('J', 'e\u0301'.repeat(24) + '…')],
+    ['a character beyond the BMP is not cut in two', refused('VerticalLoads', { ...vertical, J: '𝟙'.repeat(25) })
+      .message, notANumber('J', '𝟙'.repeat(24) + '…')],
+    ['controls and line breaks', refused('VerticalLoads', { ...vertical, J: '1\t2\n3\u00854\u20285' }).message,
+      notANumber('J', '1\uFFFD2\uFFFD3\uFFFD4\uFFFD5')],
+    ['direction marks, overrides and isolates', refused('VerticalLoads', { ...vertical, J: '\u202Eab\u2066c\u200Fd\u061C' })
+      .message, notANumber('J', '\uFFFDab\uFFFDc\uFFFDd\uFFFD')],
+    ['other invisible characters stay', refused('VerticalLoads', { ...vertical, J: 'a\u00ADb\u200Bc' }).message,
+      notANumber('J', 'a\u00ADb\u200Bc')],
+    ['the texts of a call before are not read', (calculate('HorizontalLoads', horizontal),
+      refused('MinWheelPressure', { Pmax: '100', G: '20', Q: '10' }).empty), ['N']],
   ];
-  for (const [tag, actual, want] of quotes) check(tag, actual, want);
+  for (const [tag, actual, want] of refusals) check(tag, actual, want);
 
   // a separator is one character
   throws('empty separator', () => k.parseFieldValue('1', ''));
   throws('two-character separator', () => k.formatResult(1, '..'));
-  throws('more texts than inputs', () => k.emptyFieldsMessage(Array(12).fill('J')));
+  throws('a window that calculates nothing', () => k.calculate(windowOf('About').id, [], '.'));
+  throws('no such window', () => k.calculate(99, [], '.'));
 
   console.log(failures ? `${failures} failed` : 'all passed');
   process.exit(failures ? 1 : 0);

@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """The browser edition in a real browser: headless Chromium driven through chromedriver, the page opened from
-file:// with the network off. Keys are real key events. Everything the page shows is compared with the desktop
-windows' own dump (windows.json), which the desktop program wrote from the same windows.
+file:// with the network off. Keys are real key events. Everything the page shows is compared with the windows'
+description (page.json, the data the page was made from) and with what the native core gives for each calculator's
+worked example and two refusals (examples.json).
 
-Usage: browser_test.py <kelvaro.html> <windows.json> <screenshot dir> [test names]
+Usage: browser_test.py <kelvaro.html> <page.json> <examples.json> <screenshot dir> [test names]
 """
 import http.server
 import json
@@ -20,11 +21,20 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-PAGE, DUMP, SHOTS = (pathlib.Path(a).resolve() for a in sys.argv[1:4])
-WINDOWS = {w["kind"]: w for w in json.loads(DUMP.read_text(encoding="utf-8"))["windows"]}
+PAGE, DATA, EXAMPLES, SHOTS = (pathlib.Path(a).resolve() for a in sys.argv[1:5])
+DESCRIPTION = json.loads(DATA.read_text(encoding="utf-8"))
+FIRST, MESSAGE_BOX = DESCRIPTION["first"], DESCRIPTION["messageBox"]
+WINDOWS = {w["kind"]: w for w in DESCRIPTION["windows"]}
 CALCULATORS = {kind: w["calculator"] for kind, w in WINDOWS.items() if "calculator" in w}
-# The buttons that open each window (besides Form1, which the page opens itself).
-OPENED_BY = {target: (w["kind"], button) for w in WINDOWS.values() for button, target in w["opens"].items()}
+# What the native core gives for each calculator's worked example, and for two refusals.
+EXAMPLES = json.loads(EXAMPLES.read_text(encoding="utf-8"))
+# The buttons that open each window (besides the first, which the page opens itself).
+OPENED_BY = {b["opens"]: (w["kind"], b["button"]) for w in WINDOWS.values() for b in w["buttons"]
+             if b["does"] == "open"}
+
+
+def buttons(kind, does):
+    return [b["button"] for b in WINDOWS[kind]["buttons"] if b["does"] == does]
 
 
 def browser(language="zh-CN"):
@@ -80,12 +90,21 @@ class Page:
 
     def show(self, kind):
         """Opens a window with the button that opens it, as a user would."""
-        if kind == "Form1" or self.js(f"return !!kelvaroWindows.open.get('{kind}')"):
+        if kind == FIRST or self.js(f"return !!kelvaroWindows.open.get('{kind}')"):
             return
         opener, button = OPENED_BY[kind]
         self.show(opener)
         self.activate(opener)
         self.control(opener, button).click()
+
+    def js_free_rects(self, kind):
+        """Each control's pixel rectangle, read without the page's script (which may be off)."""
+        window = self.window(kind)
+        rects = {}
+        for e in window.find_elements(By.CSS_SELECTOR, "[data-name]"):
+            rects[e.get_attribute("data-name")] = [int(e.get_property(p))
+                                                   for p in ("offsetLeft", "offsetTop", "offsetWidth", "offsetHeight")]
+        return rects
 
     def focused(self):
         return self.js("const e = document.activeElement; return e && e.dataset ? e.dataset.name || '' : '';")
@@ -162,15 +181,27 @@ class BrowserEdition(unittest.TestCase):
 
     def test_the_api_gives_the_core_results(self):
         results = self.driver.execute_async_script("""
-            const done = arguments[0];
+            const done = arguments[arguments.length - 1];
             kelvaroReady.then((k) => done([
               k.parseFieldValue('0.9', '.'), k.formatResult(k.computeVerticalLoads(0.9, 6, 5.5, 4.4, 100, 30).Dmax, '.'),
               k.computeMinWheelPressure(100, 20, 10, '0', '.'),
-              k.computeHorizontalLoads(3.5, 10, 0.12, 0.9, 4, '6', '.', 5.5, 4.4).H1]));""")
+              k.computeHorizontalLoads(3.5, 10, 0.12, 0.9, 4, '6', '.', 5.5, 4.4).H1,
+              k.calculate(arguments[0], ['0.9', '6', '5.5', '4.4', '100', '30'], '.').results.map((r) => r.text)]));""",
+            WINDOWS[FIRST]["id"])
         self.assertEqual(results, [{"value": 0.8999999761581421}, "195",
-                                   {"failure": "DivisionByZero", "input": "N"}, 7.747447490692139])
+                                   {"failure": "DivisionByZero", "input": "N"}, 7.747447490692139, ["195", "58.5"]])
 
-    def test_every_window_shows_the_desktop_texts_geometry_and_names(self):
+    def test_the_first_window_is_drawn_without_script(self):
+        self.driver.execute_cdp_cmd("Emulation.setScriptExecutionDisabled", {"value": True})
+        try:
+            self.driver.get(PAGE.as_uri())
+            shown = self.page.js_free_rects(FIRST)
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.setScriptExecutionDisabled", {"value": False})
+        self.assertEqual(shown, {c["name"]: c["pixels"] for c in WINDOWS[FIRST]["controls"]})
+        self.page.open()  # for tearDown's log
+
+    def test_every_window_shows_its_description(self):
         for kind, spec in WINDOWS.items():
             with self.subTest(window=kind):
                 self.page.show(kind)
@@ -179,23 +210,32 @@ class BrowserEdition(unittest.TestCase):
                 client = window.find_element(By.CSS_SELECTOR, ".client")
                 self.assertEqual([client.size["width"], client.size["height"]], spec["client"]["pixels"])
                 # Every control as the page shows it, read in one go.
+                # In document order: a frame's controls after it, as they are painted.
                 shown = self.page.js("""
-                    return Object.fromEntries([...arguments[0].querySelectorAll('[data-name]')].map((e) => {
+                    return [...arguments[0].querySelectorAll('[data-name]')].map((e) => {
                       const caption = e.querySelector(':scope > .frame-caption');
                       return [e.dataset.name, {
                         pixels: [e.offsetLeft, e.offsetTop, e.offsetWidth, e.offsetHeight],
                         text: e.tagName === 'INPUT' ? e.value : (caption || e).textContent,
                         accessibleName: e.getAttribute('aria-label') || '',
                         accessibleDescription: e.getAttribute('aria-description') || '',
+                        focusable: e.tabIndex >= 0,
                         buddy: e.tagName === 'LABEL' ? e.htmlFor : null}];
-                    }));""", window)
-                self.assertEqual(sorted(shown), sorted(c["name"] for c in spec["controls"]))
+                    });""", window)
+                self.assertEqual([name for name, _ in shown], [c["name"] for c in spec["controls"]], "in paint order")
+                shown = dict(shown)
                 for c in spec["controls"]:
-                    want = {k: c[k] for k in ("pixels", "text", "accessibleName", "accessibleDescription")}
+                    want = {k: c[k] for k in ("pixels", "text", "accessibleName", "accessibleDescription", "focusable")}
                     want["buddy"] = f"{kind}-{c['buddy']}" if c.get("buddy") else None
                     self.assertEqual(shown[c["name"]], want, c["name"])
+                if "font" in (title := next((c for c in spec["controls"] if "font" in c), {})):
+                    font = self.page.js("const s = getComputedStyle(arguments[0]);"
+                                        " return [s.fontSize, s.fontWeight, s.fontFamily.split(',')[0].replaceAll('\"', '')]",
+                                        self.page.control(kind, title["name"]))
+                    self.assertEqual(font, [f"{title['font']['pointSize'] * 4 / 3:g}px", "700",
+                                            title["font"]["families"][0]])
 
-    def test_the_focus_opens_where_the_desktop_puts_it_and_tab_follows_its_order(self):
+    def test_the_focus_opens_on_the_first_of_the_tab_order_and_tab_follows_it(self):
         for kind, spec in WINDOWS.items():
             with self.subTest(window=kind):
                 self.page.open()
@@ -210,63 +250,75 @@ class BrowserEdition(unittest.TestCase):
                 ActionChains(self.driver).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
                 self.assertEqual(self.page.focused(), spec["tabOrder"][-1])
 
-    def open_with_example(self, kind, c):
+    def test_every_button_that_opens_or_closes_does_so(self):
+        for kind, spec in WINDOWS.items():
+            for role in spec["buttons"]:
+                if role["does"] not in ("open", "close"):
+                    continue
+                with self.subTest(window=kind, button=role["button"]):
+                    self.page.open()
+                    self.page.show(kind)
+                    self.page.activate(kind)
+                    self.page.control(kind, role["button"]).click()
+                    if role["does"] == "open":
+                        self.assertIn(role["opens"], self.page.open_kinds())
+                        self.assertIn("active", self.page.window(role["opens"]).get_attribute("class"))
+                    else:
+                        self.assertNotIn(kind, self.page.open_kinds())
+
+    def open_with_example(self, kind):
         """Opens a calculator and types its worked example into its fields."""
         self.page.show(kind)
         self.page.activate(kind)
-        for field, text in c["examples"]["typed"].items():
+        for field, text in EXAMPLES[kind]["typed"].items():
             self.page.type_into(kind, field, text)
 
-    def test_worked_examples_typed_give_the_desktop_results_and_working(self):
-        for kind, c in CALCULATORS.items():
+    def test_worked_examples_typed_give_the_native_core_texts_and_notes(self):
+        for kind in CALCULATORS:
             with self.subTest(window=kind):
-                self.open_with_example(kind, c)
+                self.open_with_example(kind)
                 # Enter in the last field typed runs Calculate.
-                self.page.control(kind, list(c["examples"]["typed"])[-1]).send_keys(Keys.ENTER)
+                self.page.control(kind, list(EXAMPLES[kind]["typed"])[-1]).send_keys(Keys.ENTER)
                 self.assertIsNone(self.page.message(kind))
-                for field, text in c["examples"]["results"].items():
+                for field, text in EXAMPLES[kind]["results"].items():
                     self.assertEqual(self.page.text(kind, field), text, field)
                     self.assertEqual(self.page.control(kind, field).get_attribute("title"),
-                                     c["examples"]["notes"][field], field)
+                                     EXAMPLES[kind]["notes"][field], field)
 
-    def test_failures_show_the_desktop_message_and_focus(self):
+    def test_refusals_show_the_core_message_and_focus(self):
         for kind, c in CALCULATORS.items():
             with self.subTest(window=kind):
-                self.open_with_example(kind, c)
-                bad = c["examples"]["notANumber"]
+                self.open_with_example(kind)
+                bad = EXAMPLES[kind]["notANumber"]
                 self.page.type_into(kind, bad["field"], bad["text"])
                 self.page.control(kind, c["calculate"]).click()
-                want = bad["message"]
-                self.assertEqual(self.page.message(kind),
-                                 {"title": want["title"], "text": want["text"], "button": want["button"]})
+                self.assertEqual(self.page.message(kind), {**MESSAGE_BOX, "text": bad["message"]})
                 # The window is inert behind its message; Enter dismisses it and the blamed field has the focus,
                 # its text selected.
                 self.assertTrue(self.page.js(f"return document.querySelector('#{kind}-{bad['field']}').closest('[inert]') !== null"))
                 ActionChains(self.driver).send_keys(Keys.ENTER).perform()
                 self.assertIsNone(self.page.message(kind))
-                self.assertEqual(self.page.focused(), want["focus"])
+                self.assertEqual(self.page.focused(), bad["focus"])
                 self.assertEqual(self.page.js("const e = document.activeElement;"
                                               " return e.value.slice(e.selectionStart, e.selectionEnd)"),
-                                 want["selected"])
+                                 bad["selected"])
                 # Clear, then Calculate: every field is empty.
                 self.page.control(kind, c["clear"]).click()
                 for field in c["clearList"]:
                     self.assertEqual(self.page.text(kind, field), "", field)
                 self.page.control(kind, c["calculate"]).click()
-                want = c["examples"]["allEmpty"]["message"]
-                self.assertEqual(self.page.message(kind)["text"], want["text"])
+                empty = EXAMPLES[kind]["allEmpty"]
+                self.assertEqual(self.page.message(kind)["text"], empty["message"])
                 self.page.window(kind).find_element(By.CSS_SELECTOR, "[role=alertdialog] button").click()
-                self.assertEqual(self.page.focused(), want["focus"])
+                self.assertEqual(self.page.focused(), empty["focus"])
 
     def test_long_pasted_text_is_quoted_short_and_safe(self):
-        kind = "Form3"
-        self.page.show(kind)
-        self.page.activate(kind)
-        for field, text in WINDOWS[kind]["calculator"]["examples"]["typed"].items():
-            self.page.type_into(kind, field, text)
-        self.page.js("document.querySelector('#Form3-Text1').value = arguments[0];",
+        kind = "MinWheelPressure"
+        self.open_with_example(kind)
+        first = CALCULATORS[kind]["fields"][0]["field"]
+        self.page.js(f"document.querySelector('#{kind}-{first}').value = arguments[0];",
                      "\u202eabc" + "👨‍👩‍👧" * 30)
-        self.page.control(kind, "Command1").click()
+        self.page.control(kind, CALCULATORS[kind]["calculate"]).click()
         text = self.page.message(kind)["text"]
         # The override counts as one character of the 24 it keeps, and each family as one.
         self.assertIn("“\ufffdabc" + "👨‍👩‍👧" * 20 + "…”", text)
@@ -276,35 +328,36 @@ class BrowserEdition(unittest.TestCase):
             self.page.show(kind)
         self.assertEqual(self.page.open_kinds(), sorted(WINDOWS))
         # Pressing an opening button again brings the open window forward, with its texts as they are.
-        self.page.activate("Form5")
-        self.page.type_into("Form5", "Text1", "7")
-        self.page.activate("Form1")
-        self.page.control("Form1", "Command2").click()
-        self.page.control("Form5", "Command1").click()  # Form2 again, from another window
+        h, table = "HorizontalLoads", "CoefficientTable"
+        self.page.activate(h)
+        self.page.type_into(h, "Text1", "7")
+        self.page.activate(FIRST)
+        self.page.control(FIRST, OPENED_BY[h][1]).click()
+        # The table again, from another window than the one that opened it.
+        self.page.control(h, next(b["button"] for b in WINDOWS[h]["buttons"] if b.get("opens") == table)).click()
         self.assertEqual(self.page.open_kinds(), sorted(WINDOWS))
-        self.assertEqual(self.page.text("Form5", "Text1"), "7")
-        self.assertTrue("active" in self.page.window("Form2").get_attribute("class"))
+        self.assertEqual(self.page.text(h, "Text1"), "7")
+        self.assertTrue("active" in self.page.window(table).get_attribute("class"))
         # Closed and opened again, a window has its default texts.
-        self.page.activate("Form5")
-        self.page.control("Form5", "Command6").click()
-        self.page.activate("Form1")
-        self.page.control("Form1", "Command2").click()
-        self.assertEqual([self.page.text("Form5", "Text1"), self.page.text("Form5", "Text5")], ["", "0.12"])
+        self.page.activate(h)
+        self.page.control(h, buttons(h, "close")[0]).click()
+        self.page.activate(FIRST)
+        self.page.control(FIRST, OPENED_BY[h][1]).click()
+        self.assertEqual([self.page.text(h, "Text1"), self.page.text(h, "Text5")], ["", "0.12"])
         # Exit, OK and the close box each close their own window, the frontmost first.
         while self.page.open_kinds():
             kind = self.page.js("return [...document.querySelectorAll('section.window')]"
                                 ".sort((a, b) => b.style.zIndex - a.style.zIndex)[0].dataset.kind")
-            spec = WINDOWS[kind]
-            if spec["closes"]:
+            if buttons(kind, "close"):
                 self.page.activate(kind)
-                self.page.control(kind, spec["closes"][0]).click()
+                self.page.control(kind, buttons(kind, "close")[0]).click()
             else:
                 self.page.window(kind).find_element(By.CSS_SELECTOR, ".close-box").click()
             self.assertNotIn(kind, self.page.open_kinds())
         self.assertTrue(self.page.js("return !document.getElementById('ended').hidden"))
 
     def test_a_window_moves_by_its_caption_bar(self):
-        window = self.page.window("Form1")
+        window = self.page.window(FIRST)
         before = window.location
         ActionChains(self.driver).drag_and_drop_by_offset(
             window.find_element(By.CSS_SELECTOR, ".caption-bar .caption"), 120, 60).perform()
@@ -312,34 +365,35 @@ class BrowserEdition(unittest.TestCase):
         self.assertEqual((after["x"] - before["x"], after["y"] - before["y"]), (120, 60))
 
     def test_enter_on_a_focused_button_presses_it(self):
-        self.page.control("Form1", "Command5").send_keys(Keys.ENTER)  # Clear
-        self.assertEqual(self.page.text("Form1", "Text5"), "")
+        self.page.control(FIRST, CALCULATORS[FIRST]["clear"]).send_keys(Keys.ENTER)
+        self.assertEqual(self.page.text(FIRST, CALCULATORS[FIRST]["fields"][0]["field"]), "")
+
+    def work_example(self, kind):
+        for field, text in EXAMPLES[kind]["typed"].items():
+            self.page.type_into(kind, field, text)
+        self.page.control(kind, CALCULATORS[kind]["calculate"]).click()
 
     def test_screenshot_of_every_window(self):
         SHOTS.mkdir(parents=True, exist_ok=True)
         for kind, spec in WINDOWS.items():
             self.page.open()
             self.page.show(kind)
-            if "calculator" in spec:
-                for field, text in spec["calculator"]["examples"]["typed"].items():
-                    self.page.type_into(kind, field, text)
-                self.page.control(kind, spec["calculator"]["calculate"]).click()
+            if kind in CALCULATORS:
+                self.work_example(kind)
             self.page.activate(kind)
             name = spec["icon"].split("/")[-1].replace(".svg", ".png")
             self.assertTrue(self.page.window(kind).screenshot(str(SHOTS / name)))
         # The whole page with the three calculators worked, the last one moved below the one before.
         self.page.open()
-        for kind in ("Form1", "Form3", "Form5"):
+        for kind in CALCULATORS:
             self.page.show(kind)
             self.page.activate(kind)
-            for field, text in WINDOWS[kind]["calculator"]["examples"]["typed"].items():
-                self.page.type_into(kind, field, text)
-            self.page.control(kind, WINDOWS[kind]["calculator"]["calculate"]).click()
-        form3, form5 = self.page.window("Form3"), self.page.window("Form5")
+            self.work_example(kind)
+        middle, last = (self.page.window(kind) for kind in list(CALCULATORS)[1:])
         ActionChains(self.driver).drag_and_drop_by_offset(
-            form5.find_element(By.CSS_SELECTOR, ".caption-bar .caption"),
-            form3.location["x"] - form5.location["x"],
-            form3.location["y"] + form3.size["height"] + 12 - form5.location["y"]).perform()
+            last.find_element(By.CSS_SELECTOR, ".caption-bar .caption"),
+            middle.location["x"] - last.location["x"],
+            middle.location["y"] + middle.size["height"] + 12 - last.location["y"]).perform()
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
                                     {"width": 940, "height": 500, "deviceScaleFactor": 1, "mobile": False})
         try:
@@ -356,14 +410,14 @@ class Elsewhere(unittest.TestCase):
         try:
             page = Page(driver)
             page.open()
-            self.assertEqual(page.text("Form1", "Text5"), "0,9")
+            self.assertEqual(page.text(FIRST, "Text5"), "0,9")
             for field, text in [("Text7", "5,5"), ("Text8", "4,4"), ("Text9", "100"), ("Text10", "30")]:
-                page.type_into("Form1", field, text)
-            page.control("Form1", "Command4").click()
-            self.assertEqual([page.text("Form1", "Label12"), page.text("Form1", "Label13")], ["195", "58,5"])
-            page.type_into("Form1", "Text7", "x")
-            page.control("Form1", "Command4").click()
-            self.assertIn("例如 6 或 0,9", page.message("Form1")["text"])
+                page.type_into(FIRST, field, text)
+            page.control(FIRST, "Command4").click()
+            self.assertEqual([page.text(FIRST, "Label12"), page.text(FIRST, "Label13")], ["195", "58,5"])
+            page.type_into(FIRST, "Text7", "x")
+            page.control(FIRST, "Command4").click()
+            self.assertIn("例如 6 或 0,9", page.message(FIRST)["text"])
         finally:
             driver.quit()
 
@@ -381,7 +435,7 @@ class Elsewhere(unittest.TestCase):
         try:
             page = Page(driver)
             page.open(f"http://127.0.0.1:{server.server_port}/{PAGE.name}")
-            self.assertEqual(page.open_kinds(), ["Form1"])
+            self.assertEqual(page.open_kinds(), [FIRST])
             self.assertEqual([u for u in page.requests() if not u.startswith("data:")],
                              [f"http://127.0.0.1:{server.server_port}/{PAGE.name}"])
         finally:
@@ -390,4 +444,4 @@ class Elsewhere(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    unittest.main(argv=sys.argv[:1] + sys.argv[4:], verbosity=2)
+    unittest.main(argv=sys.argv[:1] + sys.argv[5:], verbosity=2)

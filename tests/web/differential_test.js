@@ -1,15 +1,15 @@
 // Bit-identity of the browser edition's core: the seeded cases of kelvaro_differential_cases, run through the
-// desktop's core there and through the WebAssembly module here (with the page's own core.js), must agree in every
+// desktop's core there and through the WebAssembly module here (with the page's own core.mjs), must agree in every
 // bit, every failure and every character of the working. A reader that rounds twice must be told apart.
 //
-// Usage: node differential_test.js <kelvaro_differential_cases> <kelvaro.wasm> <core.js> [rounds of 21 cases]
+// Usage: node differential_test.js <kelvaro_differential_cases> <kelvaro.wasm> <core.mjs> [rounds of 21 cases]
 // KELVARO_DIFFERENTIAL_SEED=<seed> repeats a run.
 'use strict';
 const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
+const { pathToFileURL } = require('node:url');
 
 const [casesProgram, modulePath, coreJs, rounds = '5000'] = process.argv.slice(2);
-const { kelvaroCore } = require(coreJs);
 const seed = process.env.KELVARO_DIFFERENTIAL_SEED || String(Math.floor(Math.random() * 2 ** 48));
 console.log(`seed ${seed} (KELVARO_DIFFERENTIAL_SEED=${seed} repeats this run)`);
 
@@ -106,6 +106,7 @@ function roundingTwice(k) {
   const started = Date.now();
   const lines = execFileSync(casesProgram, [seed, rounds], { maxBuffer: 1 << 30, encoding: 'utf8' }).trimEnd().split('\n');
   const native = Date.now() - started;
+  const { kelvaroCore } = await import(pathToFileURL(coreJs));
   const k = await kelvaroCore(fs.readFileSync(modulePath));
   const twice = roundingTwice(k);
   const counts = {};

@@ -3,10 +3,9 @@
 // is rounded to the nearest one on the way in (as Math.fround does), and every single that comes out is exact.
 // Texts go in as strings or as their UTF-8 bytes (a Uint8Array, passed on untouched).
 //
-// The page inlines this file; Node loads it with require() for the differential test.
-'use strict';
+// The page inlines this module; Node imports it for the API and differential tests.
 
-async function kelvaroCore(moduleBytes) {
+export async function kelvaroCore(moduleBytes) {
   const { instance } = await WebAssembly.instantiate(moduleBytes, {});
   const m = instance.exports;
   m._initialize();
@@ -18,9 +17,6 @@ async function kelvaroCore(moduleBytes) {
     const at = m.kelvaro_text(index, bytes.length);
     if (at === 0) throw new RangeError('a call takes at most 11 texts');
     new Uint8Array(m.memory.buffer, at, bytes.length).set(bytes);  // the view after the call: memory may grow
-  }
-  function putTexts(texts) {
-    texts.forEach((text, i) => putText(i, text));
   }
   function getText(at, size) {
     return decoder.decode(new Uint8Array(m.memory.buffer, at, size));
@@ -117,18 +113,15 @@ async function kelvaroCore(moduleBytes) {
       m.kelvaro_failure_title();
       return text();
     },
-    /** `quoted` is the field's text as the message may show it (see quoteFieldText in the page). */
-    failureMessage(failure, quoted, sep) {
-      putTexts([quoted, failure.failure, failure.input ?? '']);
-      m.kelvaro_failure_message(failure.zeroDivisor ? 1 : 0, separator(sep));
-      return text();
-    },
-    emptyFieldsMessage(inputs) {
-      putTexts(inputs);
-      m.kelvaro_empty_fields_message(inputs.length);
-      return text();
+    /**
+     * A window's Calculate, in one call: `texts` by the core's input ids (a missing one is empty), the calculation
+     * and the check order from the window's description. Gives { results: [{ id, value, text, note }] in result
+     * order, working, ordinates } or, refused, { message, empty: [input ids], input: id or null, failure }.
+     */
+    calculate(formId, texts, sep) {
+      symbols.forEach((_, i) => putText(i, texts[i] ?? ''));
+      if (!m.kelvaro_calculate(formId, separator(sep))) throw new RangeError(`window ${formId} calculates nothing`);
+      return answer();
     },
   });
 }
-
-if (typeof module !== 'undefined') module.exports = { kelvaroCore };

@@ -1,12 +1,12 @@
-// The six windows inside the page, made from the desktop windows' own dump (see web/dump_windows.cpp): at most
-// one open window of each kind, each with a caption bar (icon, caption, close box) by which it moves, its controls
-// at the desktop's pixel rectangles, the desktop's tab order and the desktop's first focus.
-'use strict';
+// The six windows inside the page: at most one open window of each kind, each with a caption bar (icon, caption,
+// close box) by which it moves, its controls at the desktop's pixel rectangles, the desktop's tab order and the
+// desktop's first focus. Their HTML is written when the page is made (web/make_page.py, from the windows'
+// description): the first window is on the desktop already, and each kind has a <template> to clone.
 
-class PageWindows {
-  constructor(desktop, dump, separator) {
+export class PageWindows {
+  constructor(desktop, data, separator) {
     this.desktop = desktop;
-    this.specs = new Map(dump.windows.map((w) => [w.kind, w]));
+    this.specs = new Map(data.windows.map((w) => [w.kind, w]));
     this.separator = separator;
     this.open = new Map();  // kind → PageWindow
     this.placed = 0;        // windows placed so far, for the cascade
@@ -18,15 +18,23 @@ class PageWindows {
   show(kind) {
     let w = this.open.get(kind);
     if (!w) {
-      w = new PageWindow(this, this.specs.get(kind));
+      // The window the page was drawn with, the first time; a copy of its template after that.
+      const drawn = this.desktop.querySelector(`:scope > section.window[data-kind="${kind}"]`);
+      const element = drawn ?? this.fromTemplate(kind);
+      w = new PageWindow(this, this.specs.get(kind), element);
       this.open.set(kind, w);
       if (this.onCreate) this.onCreate(w);
-      this.desktop.append(w.element);
+      if (!drawn) this.desktop.append(element);
       w.place(this.placed++, this.firstWidth ??= w.element.offsetWidth);
       w.focusFirst();
     }
     w.activate();
     return w;
+  }
+
+  fromTemplate(kind) {
+    const template = document.querySelector(`template[data-kind="${kind}"]`);
+    return document.importNode(template.content.firstElementChild, true);
   }
 
   close(kind) {
@@ -43,63 +51,32 @@ class PageWindows {
 let topZ = 0;
 
 class PageWindow {
-  constructor(windows, spec) {
+  constructor(windows, spec, element) {
     this.windows = windows;
     this.spec = spec;
-    this.controls = new Map();  // control name → element
     this.lastFocus = null;
     this.z = 0;
+    this.element = element;
+    this.captionBar = element.querySelector(':scope > .caption-bar');
+    this.closeBox = this.captionBar.querySelector('.close-box');
+    this.client = element.querySelector(':scope > .client');
+    this.controls = new Map([...this.client.querySelectorAll('[data-name]')].map((e) => [e.dataset.name, e]));
 
-    const kind = spec.kind;
-    const el = (this.element = make('section', 'window'));
-    el.dataset.kind = kind;
-    el.setAttribute('role', 'dialog');
-    el.setAttribute('aria-labelledby', `${kind}-caption`);
-
-    const bar = (this.captionBar = make('header', 'caption-bar'));
-    const icon = make('img', 'icon');
-    icon.src = spec.iconUrl;
-    icon.alt = '';
-    const caption = make('span', 'caption', spec.caption);
-    caption.id = `${kind}-caption`;
-    const closeBox = (this.closeBox = make('button', 'close-box', '×'));
-    closeBox.type = 'button';
-    closeBox.tabIndex = -1;  // as a title bar's close box: clicked, not tabbed to
-    closeBox.setAttribute('aria-label', '关闭');
-    closeBox.addEventListener('click', () => this.close());
-    bar.append(icon, caption, closeBox);
-    this.makeMovable(bar);
-
-    const client = (this.client = make('div', 'client'));
-    client.style.width = `${spec.client.pixels[0]}px`;
-    client.style.height = `${spec.client.pixels[1]}px`;
-    el.append(bar, client);
-
-    for (const c of spec.controls) this.addControl(c);
-    for (const [button, target] of Object.entries(spec.opens || {})) {
-      this.controls.get(button).addEventListener('click', () => windows.show(target));
+    // Default texts are written with a point; in a language that writes "0,9" they must read as numbers.
+    for (const box of this.client.querySelectorAll('input')) box.value = box.value.replaceAll('.', windows.separator);
+    this.closeBox.addEventListener('click', () => this.close());
+    this.makeMovable(this.captionBar);
+    for (const { button, does, opens } of spec.buttons) {
+      if (does === 'open') this.controls.get(button).addEventListener('click', () => windows.show(opens));
+      if (does === 'close') this.controls.get(button).addEventListener('click', () => this.close());
     }
-    for (const button of spec.closes || []) this.controls.get(button).addEventListener('click', () => this.close());
 
-    el.addEventListener('pointerdown', () => this.activate(), true);
-    el.addEventListener('focusin', (e) => {
+    element.addEventListener('pointerdown', () => this.activate(), true);
+    element.addEventListener('focusin', (e) => {
       if (this.client.contains(e.target)) this.lastFocus = e.target;
       this.raise();
     });
-    el.addEventListener('keydown', (e) => this.onKey(e));
-  }
-
-  addControl(c) {
-    const container = c.in ? this.controls.get(c.in) : this.client;
-    const e = makeControl(c, this.windows.separator);
-    e.id = `${this.spec.kind}-${c.name}`;
-    e.dataset.name = c.name;
-    const [x, y, w, h] = c.pixels;
-    Object.assign(e.style, { left: `${x}px`, top: `${y}px`, width: `${w}px`, height: `${h}px` });
-    if (c.font) e.style.font = cssFont(c.font);
-    container.append(e);
-    this.controls.set(c.name, e);
-    if (c.buddy) e.htmlFor = `${this.spec.kind}-${c.buddy}`;
+    element.addEventListener('keydown', (e) => this.onKey(e));
   }
 
   control(name) {
@@ -233,56 +210,4 @@ function make(tag, className, text) {
   if (className) e.className = className;
   if (text !== undefined) e.textContent = text;
   return e;
-}
-
-// One element per kind of desktop control.
-function makeControl(c, separator) {
-  let e;
-  switch (c.kind) {
-    case 'label':
-      e = make(c.buddy ? 'label' : 'span', 'label', c.text);
-      break;
-    case 'resultLabel':
-      e = make('output', 'result-label', c.text);
-      break;
-    case 'textBox':
-      e = make('input', 'text-box');
-      e.type = 'text';
-      e.autocomplete = 'off';
-      e.spellcheck = false;
-      // Default texts are written with a point; in a language that writes "0,9" they must read as numbers.
-      e.value = c.text.replaceAll('.', separator);
-      break;
-    case 'button':
-      e = make('button', 'button', c.text);
-      e.type = 'button';
-      break;
-    case 'frame':
-      e = make('div', 'frame');
-      e.setAttribute('role', 'group');
-      e.append(make('span', 'frame-caption', c.text));
-      break;
-    case 'picture': {
-      e = make('div', 'picture');
-      e.setAttribute('role', 'img');
-      const img = make('img');
-      img.src = c.pictureUrl;
-      img.alt = '';
-      img.draggable = false;
-      e.append(img);
-      break;
-    }
-    default:
-      throw new Error(`unknown control kind ${c.kind}`);
-  }
-  if (c.accessibleName) e.setAttribute('aria-label', c.accessibleName);
-  if (c.accessibleDescription) e.setAttribute('aria-description', c.accessibleDescription);
-  if (c.focusable) e.tabIndex = 0;
-  else if (c.kind === 'button' || c.kind === 'textBox') e.tabIndex = -1;
-  return e;
-}
-
-function cssFont(font) {
-  const families = font.families.map((f) => JSON.stringify(f)).join(', ');
-  return `${font.italic ? 'italic ' : ''}${font.bold ? 'bold ' : ''}${font.pointSize}pt ${families}, serif`;
 }

@@ -1,0 +1,76 @@
+// Calculate and Clear in the three calculator windows, as the desktop's CalculatorWindow does them: one call into
+// the core reads the fields (empty ones first, in check order; then in read order, blaming an input) and gives
+// either the results by their ids, with their texts and notes, or the message to show, already worded.
+
+// A cut number reads as a different number: a result wider than its field is drawn smaller until it fits whole.
+export function fitWhole(target) {
+  target.style.fontSize = '';
+  let points = parseFloat(getComputedStyle(target).fontSize) * 0.75;
+  while (target.scrollWidth > target.clientWidth && points > 5) {
+    points = Math.max(5, points - 0.25);
+    target.style.fontSize = `${points}pt`;
+  }
+}
+
+/** `ready` is the promise of the core's API: only Calculate waits for it. */
+export function makeCalculator(ready, windows, messageBox) {
+  const sep = windows.separator;
+
+  async function calculate(w) {
+    const c = w.spec.calculator;
+    const field = (name) => w.control(name);
+    const fieldOf = (input) => c.fields.find((f) => f.input === input);
+    const texts = [];
+    for (const { field: name, input } of c.fields) texts[input] = field(name).value;
+    const outcome = (await ready).calculate(w.spec.id, texts, sep);
+
+    if ('message' in outcome) {
+      // Every empty field takes the focus in turn, so the last empty one keeps it; a blamed field has its text
+      // selected.
+      for (const input of outcome.empty) field(fieldOf(input).field).focus();
+      const blamed = outcome.input === null ? null : fieldOf(outcome.input);
+      if (blamed) {
+        field(blamed.field).focus();
+        field(blamed.field).select();
+      }
+      const back = document.activeElement;
+      w.showMessage(messageBox.title, outcome.message, messageBox.button, () => back && back.focus());
+      return;
+    }
+    for (const { id, text, note } of outcome.results) {
+      const target = field(c.results.find((r) => r.result === id).field);
+      if (target.tagName === 'INPUT') target.value = text;
+      else target.textContent = text;
+      fitWhole(target);
+      target.title = note;
+    }
+  }
+
+  function clear(w) {
+    for (const name of w.spec.calculator.clearList) {
+      w.control(name).value = '';
+      if (isResult(w, name)) fitWhole(w.control(name));
+    }
+  }
+  const isResult = (w, name) => w.spec.calculator.results.some((r) => r.field === name);
+
+  // Wires a new window: Calculate and Clear, and Enter in any of its input fields.
+  return function wire(w) {
+    const c = w.spec.calculator;
+    if (!c) return;
+    w.control(c.calculate).addEventListener('click', () => calculate(w));
+    w.control(c.clear).addEventListener('click', () => clear(w));
+    // A result shown in an editable box is fitted again whenever its text changes.
+    for (const { field } of c.results) {
+      const box = w.control(field);
+      if (box.tagName === 'INPUT') box.addEventListener('input', () => fitWhole(box));
+    }
+    for (const { field } of c.fields) {
+      w.control(field).addEventListener('keydown', (e) => {
+        if (e.key !== 'Enter' || e.isComposing) return;
+        e.preventDefault();  // the Enter must not go on to press the message's button
+        calculate(w);
+      });
+    }
+  };
+}

@@ -1,0 +1,41 @@
+// The page: the first window is already drawn; this wires it, and starts the core's module, which only Calculate
+// waits for.
+import { kelvaroCore } from './core.mjs';
+import { PageWindows } from './windows.mjs';
+import { makeCalculator } from './calculator.mjs';
+
+// The module is inlined as base64; decoding it needs no request of any kind.
+function moduleBytes() {
+  const text = document.getElementById('kelvaro-module').textContent.trim();
+  return Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
+}
+
+// The decimal separator of the browser's language, as the desktop takes its locale's.
+function browserSeparator() {
+  try {
+    const part = new Intl.NumberFormat(navigator.language).formatToParts(1.5).find((p) => p.type === 'decimal');
+    return part ? part.value : '.';
+  } catch {
+    return '.';
+  }
+}
+
+const desktop = document.getElementById('desktop');
+const ready = kelvaroCore(moduleBytes());
+globalThis.kelvaroReady = ready;  // for outside checks: the core's API once the module runs
+ready.catch((error) => {
+  // A browser without WebAssembly (or one that forbids it) cannot run the core; say so instead of nothing.
+  desktop.textContent = `Kelvaro 无法在此浏览器中运行：${error}`;
+});
+
+const data = JSON.parse(document.getElementById('kelvaro-windows').textContent);
+const windows = new PageWindows(desktop, data, browserSeparator());
+windows.onCreate = makeCalculator(ready, windows, data.messageBox);
+// As the desktop program ends with its last window, the page says so and stays as it is.
+windows.onEnd = () => {
+  const note = document.getElementById('ended');
+  note.hidden = false;
+  note.focus();
+};
+globalThis.kelvaroWindows = windows;  // for the tests: which windows are open
+windows.show(data.first);
