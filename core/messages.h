@@ -11,6 +11,8 @@ namespace kelvaro {
 
 /// The caption of the failure message.
 inline constexpr std::string_view FailureTitle = "无法计算";
+/// The button that dismisses a message.
+inline constexpr std::string_view MessageButton = "确定";
 
 /// Names every empty field, in the order they were checked: "Pmax、Pmin 是空的。…".
 std::string EmptyFieldsMessage(std::span<const Input> empty);

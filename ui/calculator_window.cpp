@@ -217,7 +217,7 @@ void CalculatorWindow::report(const QString& message) {
     messageBox_ = new QMessageBox(QMessageBox::Warning, FromUtf8(FailureTitle), QString(), QMessageBox::Ok, this);
     messageBox_->setTextFormat(Qt::PlainText);
     messageBox_->setWindowModality(Qt::WindowModal);
-    messageBox_->button(QMessageBox::Ok)->setText(u"确定"_s);
+    messageBox_->button(QMessageBox::Ok)->setText(FromUtf8(MessageButton));
   }
   messageBox_->setText(message);
   messageBox_->open();

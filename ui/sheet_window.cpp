@@ -1,5 +1,7 @@
 #include "sheet_window.h"
 
+#include "messages.h"
+
 #include <QAction>
 #include <QBuffer>
 #include <QDir>
@@ -172,7 +174,8 @@ bool SheetWindow::save(const QString& path) {
     messageBox_->setTextFormat(Qt::PlainText);
     messageBox_->setWindowModality(Qt::WindowModal);
     messageBox_->setAttribute(Qt::WA_DeleteOnClose);
-    messageBox_->button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    messageBox_->button(QMessageBox::Ok)
+        ->setText(QString::fromUtf8(MessageButton.data(), static_cast<qsizetype>(MessageButton.size())));
   }
   messageBox_->setText(saved.error());
   messageBox_->open();

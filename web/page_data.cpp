@@ -21,9 +21,6 @@ using namespace kelvaro::json;
 
 namespace {
 
-// The message box's button; its title is the core's FailureTitle.
-constexpr std::string_view MessageButton = "确定";
-
 std::string_view NameOf(FormId id) {
   switch (id) {
     case FormId::VerticalLoads:
