@@ -122,7 +122,7 @@ class CalculatorWindow : public FormWindow {
   QAction* sheetAction();  // the window's one "计算书…" (Ctrl+P)
   QAction* sheetAction_ = nullptr;
   QPointer<QWidget> sheetWindow_;
-  SheetWindowEntry sheetEntry_ = nullptr;
+  SheetWindowInterface* sheetEntry_ = nullptr;
 };
 
 }  // namespace kelvaro::ui

@@ -1,6 +1,7 @@
 // The calculation sheet from each calculator: Ctrl+P and the context menus calculate first, a failing calculation
 // opens nothing, and the sheet shows the inputs as typed and the numbers the window shows.
 #include "horizontal_load_window.h"
+#include "linked_sheet_window.h"
 #include "main_window.h"
 #include "min_wheel_window.h"
 #include "sheet_window.h"
@@ -70,7 +71,7 @@ class CalculatorSheetTest : public QObject {
  private slots:
   void initTestCase() {
     t::SetUpWindowTests();
-    UseLinkedSheetWindow(&ShowSheetWindow);
+    UseLinkedSheetWindow(LinkedSheetWindow());
   }
   void init() { t::RecordedFailures().clear(); }
 

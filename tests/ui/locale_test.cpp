@@ -1,5 +1,6 @@
 // Run once per locale (see CMakeLists.txt): fields read and results write the system's decimal separator.
 #include "horizontal_load_window.h"
+#include "linked_sheet_window.h"
 #include "main_window.h"
 #include "min_wheel_window.h"
 #include "sheet_window.h"
@@ -22,7 +23,7 @@ class LocaleTest : public QObject {
  private slots:
   void initTestCase() {
     t::SetUpWindowTests();
-    UseLinkedSheetWindow(&ShowSheetWindow);
+    UseLinkedSheetWindow(LinkedSheetWindow());
     QVERIFY2(sep.size() == 1, "KELVARO_EXPECT_SEPARATOR not set");
   }
   void init() { t::RecordedFailures().clear(); }
