@@ -2,6 +2,7 @@
 // second folder, also each calculator's sheet for its worked example, as <sheets>/sheet_<window>.pdf, made as
 // Ctrl+P makes it.
 #include "calculator_window.h"
+#include "linked_sheet_window.h"
 #include "look.h"
 #include "sheet_window.h"
 #include "window_slots.h"
@@ -46,7 +47,7 @@ int SaveSheets(kelvaro::app::WindowSlots& windowSlots, const QDir& dir) {
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   kelvaro::ui::ApplyLook(app);
-  kelvaro::ui::UseLinkedSheetWindow(&kelvaro::ui::ShowSheetWindow);
+  kelvaro::ui::UseLinkedSheetWindow(kelvaro::ui::LinkedSheetWindow());
   const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
   dir.mkpath(QStringLiteral("."));
 

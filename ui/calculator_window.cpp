@@ -134,7 +134,7 @@ void CalculatorWindow::showSheet() {
       return;
     }
     sheetEntry_ = *entry;
-    sheetWindow_ = sheetEntry_(nullptr, sheet(), this);
+    sheetWindow_ = sheetEntry_->show(nullptr, sheet(), this);
   }
   sheetWindow_->show();
   sheetWindow_->raise();
@@ -196,7 +196,7 @@ bool CalculatorWindow::calculate() {
   }
   record_ = std::move(answer->record);
   // An open sheet shows the calculation the window shows.
-  if (sheetWindow_) sheetEntry_(sheetWindow_, sheet(), this);
+  if (sheetWindow_) sheetEntry_->show(sheetWindow_, sheet(), this);
   return true;
 }
 

@@ -53,7 +53,7 @@ class CalculatorWindow : public FormWindow {
   QPointer<QMessageBox> messageBox_;
   QAction* sheetAction_ = nullptr;
   QPointer<QWidget> sheetWindow_;
-  SheetWindowEntry sheetEntry_ = nullptr;
+  SheetWindowInterface* sheetEntry_ = nullptr;
 };
 
 }  // namespace kelvaro::ui

@@ -26,7 +26,8 @@ std::expected<void, QString> SaveSheetPdf(const CalculationSheet& sheet, const Q
 /// systems refuse.
 QString SuggestedFileName(const QString& name, QDate date);
 
-/// The sheet window's entry (SheetWindowEntry in sheet_loader.h): `sheet` in `open`, or in a new SheetWindow.
+/// What the sheet window plugin does (SheetWindowInterface::show in sheet_loader.h): `sheet` in `open`, or in a new
+/// SheetWindow.
 QWidget* ShowSheetWindow(QWidget* open, const CalculationSheet& sheet, QWidget* calculator);
 
 class SheetWindow : public QMainWindow {

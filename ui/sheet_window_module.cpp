@@ -1,11 +1,25 @@
-// The entry of the module the program loads on its first Ctrl+P.
+// The plugin the program loads on its first Ctrl+P. Its only exports are the two the toolkit's plugin loader
+// looks up: the instance and the metadata (interface, toolkit version and build key).
 #include "sheet_loader.h"
 #include "sheet_window.h"
 
-#include <type_traits>
+#include <QObject>
 
-extern "C" Q_DECL_EXPORT QWidget* kelvaro_show_sheet(QWidget* open, const kelvaro::ui::CalculationSheet& sheet,
-                                                     QWidget* calculator) {
-  return kelvaro::ui::ShowSheetWindow(open, sheet, calculator);
-}
-static_assert(std::is_same_v<decltype(&kelvaro_show_sheet), kelvaro::ui::SheetWindowEntry>);
+namespace kelvaro::ui {
+namespace {
+
+class SheetWindowPlugin : public QObject, public SheetWindowInterface {
+  Q_OBJECT
+  Q_PLUGIN_METADATA(IID KELVARO_SHEET_WINDOW_IID)
+  Q_INTERFACES(kelvaro::ui::SheetWindowInterface)
+
+ public:
+  QWidget* show(QWidget* open, const CalculationSheet& sheet, QWidget* calculator) override {
+    return ShowSheetWindow(open, sheet, calculator);
+  }
+};
+
+}  // namespace
+}  // namespace kelvaro::ui
+
+#include "sheet_window_module.moc"

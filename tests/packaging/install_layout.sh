@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # `cmake --install` into a scratch prefix: the program, its desktop entry and its icon land where desktops
 # look for them, and the entry names exactly the command and icon that are installed; the sheet window's module
-# lies where the program looks for it, and only the module loads the print support; no binary searches for
-# libraries outside the system's directories.
+# lies where the program looks for it, exports only its plugin entry, and only it loads the print support; no
+# binary searches for libraries outside the system's directories.
 # Usage: install_layout.sh <build-dir> <main-window-icon> <sheet module, relative to the program's directory>
 set -euo pipefail
 
@@ -25,6 +25,10 @@ done
 # The print support is loaded with the sheet, not before the first window.
 ! readelf -d "$prefix/bin/kelvaro" | grep -q PrintSupport || fail "bin/kelvaro links the print support"
 readelf -d "$prefix/bin/$module" | grep -q PrintSupport || fail "the sheet module does not link the print support"
+# The module exports what the toolkit's plugin loader looks up and nothing else: its copy of the program's code
+# must not stand in for the program's own.
+exports=$(nm -D --defined-only "$prefix/bin/$module" | awk '{ print $3 }' | sort | paste -sd ' ')
+[[ $exports == "qt_plugin_instance qt_plugin_query_metadata_v2" ]] || fail "the sheet module exports $exports"
 entry=$prefix/share/applications/kelvaro.desktop
 [[ -f $entry ]] || fail "share/applications/kelvaro.desktop is missing"
 installed_icon=$prefix/share/icons/hicolor/scalable/apps/kelvaro.svg

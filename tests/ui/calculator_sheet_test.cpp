@@ -1,5 +1,6 @@
 // The calculation sheet from each calculator: Ctrl+P and the context menus calculate first, a failing calculation
 // opens nothing, and the sheet shows the inputs as typed and the numbers the window shows.
+#include "linked_sheet_window.h"
 #include "sheet_window.h"
 #include "window_test_support.h"
 
@@ -75,7 +76,7 @@ class CalculatorSheetTest : public QObject {
  private slots:
   void initTestCase() {
     t::SetUpWindowTests();
-    UseLinkedSheetWindow(&ShowSheetWindow);
+    UseLinkedSheetWindow(LinkedSheetWindow());
   }
 
   void ctrlPOpensTheSheetOfTheWindowsNumbers_data();

@@ -1,4 +1,5 @@
 // Run once per locale (see CMakeLists.txt): fields read and results write the system's decimal separator.
+#include "linked_sheet_window.h"
 #include "sheet_window.h"
 #include "window_test_support.h"
 
@@ -19,7 +20,7 @@ class LocaleTest : public QObject {
  private slots:
   void initTestCase() {
     t::SetUpWindowTests();
-    UseLinkedSheetWindow(&ShowSheetWindow);
+    UseLinkedSheetWindow(LinkedSheetWindow());
     QVERIFY2(sep.size() == 1, "KELVARO_EXPECT_SEPARATOR not set");
   }
 
