@@ -41,13 +41,17 @@ run: deps
 	build/release/app/kelvaro
 
 # The core's time per call, then start-up time and idle memory against the toolkit's floor, and the instructions
-# start-up takes, which repeat where timings on a busy machine do not (docs/performance.md).
+# start-up takes, which repeat where timings on a busy machine do not; then the browser edition's first paint and
+# time to usable against the same page without its script (docs/performance.md).
 bench: deps
 	$(CMAKE) --preset release
 	$(CMAKE) --build --preset release
 	build/release/bench/kelvaro_bench
 	bench/startup.sh build/release 20
 	bench/instructions.sh build/release
+	$(CMAKE) --preset dev
+	$(CMAKE) --build --preset dev --target kelvaro_web
+	/usr/bin/python3 bench/page_load.py build/web/kelvaro.html 20
 
 # A .deb of the release build, for `apt-get install ./build/release/kelvaro_*.deb`.
 package: deps
