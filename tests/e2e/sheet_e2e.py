@@ -98,8 +98,8 @@ with session as s:
     s.expect_window_gone(SHEET)
     s.expect_exit()
 
-# What the program keeps, the folder of the last export, is under its own name; nothing under the toolkit's.
-config = os.path.join(os.environ["HOME"], ".config")
-expect("the toolkit's settings file", os.path.exists(os.path.join(config, "QtProject.conf")), False)
-with open(os.path.join(config, "Kelvaro", "kelvaro.ini"), encoding="utf-8") as kept:
-    expect("the last folder kept", f"exportFolder={folder}" in kept.read(), True)
+    # What the program keeps, the folder of the last export, is under its own name; nothing under the toolkit's.
+    config = os.path.join(os.environ["HOME"], ".config")
+    expect("the toolkit's settings file", os.path.exists(os.path.join(config, "QtProject.conf")), False)
+    with open(os.path.join(config, "Kelvaro", "kelvaro.ini"), encoding="utf-8") as kept:
+        expect("the last folder kept", f"exportFolder={folder}" in kept.read(), True)
