@@ -98,7 +98,10 @@ std::expected<Answer, Refusal> Calculate(Calculation calculation, const InputTex
 
 /// A field's text as a message quotes it: at most 24 whole characters (extended grapheme clusters, so that no
 /// character is cut in two) and "…" when cut, with controls, line breaks and direction-changing characters shown
-/// as U+FFFD so that they cannot garble the message. Invalid UTF-8 also shows as U+FFFD.
+/// as U+FFFD so that they cannot garble the message. Invalid UTF-8 also shows as U+FFFD. What draws nothing or only
+/// a blank (zero-width and other default-ignorable characters, spaces but the ASCII one) shows as its number,
+/// "⟨U+200B⟩", so that the text quoted looks as different as it is; an emoji keeps its own joiners, variation
+/// selectors and tags.
 std::string QuoteFieldText(std::string_view text);
 
 }  // namespace kelvaro

@@ -11,16 +11,67 @@ bool Unsafe(char32_t cp) {
          cp == 0x200F || (cp >= 0x202A && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069);
 }
 
+bool In(char32_t cp, char32_t first, char32_t last) { return cp >= first && cp <= last; }
+
+// What draws nothing, or nothing but a blank, so that a quote would look like a text the user did not type: the
+// default-ignorable code points, the invisible format characters (not the number signs, which are drawn), and
+// every space but the ASCII one.
+bool Invisible(char32_t cp) {
+  return cp == 0x00AD || cp == 0x034F || In(cp, 0x115F, 0x1160) || In(cp, 0x17B4, 0x17B5) || In(cp, 0x180B, 0x180F) ||
+         In(cp, 0x200B, 0x200F) || In(cp, 0x2060, 0x206F) || cp == 0x3164 || In(cp, 0xFE00, 0xFE0F) || cp == 0xFEFF ||
+         cp == 0xFFA0 || In(cp, 0xFFF0, 0xFFFB) || In(cp, 0x13430, 0x1343F) || In(cp, 0x1BCA0, 0x1BCA3) ||
+         In(cp, 0x1D173, 0x1D17A) || In(cp, 0xE0000, 0xE0FFF) || cp == 0x00A0 || cp == 0x1680 ||
+         In(cp, 0x2000, 0x200A) || cp == 0x202F || cp == 0x205F || cp == 0x3000 || cp == 0x2800;
+}
+
+// An emoji's own invisible parts, which belong to it and are kept: the joiner between two pictographs, the
+// variation selectors and the tags of a flag. Elsewhere they are shown.
+bool PartOfEmoji(std::u32string_view cluster, std::size_t i) {
+  bool emoji = false;
+  for (const char32_t cp : cluster) {
+    emoji = emoji || GraphemeBreakOf(cp) == GraphemeBreak::ExtendedPictographic || cp == 0x20E3;
+  }
+  if (!emoji || i == 0) return false;
+  const char32_t cp = cluster[i];
+  if (cp == 0x200D)
+    return i + 1 < cluster.size() && GraphemeBreakOf(cluster[i + 1]) == GraphemeBreak::ExtendedPictographic;
+  return In(cp, 0xFE00, 0xFE0F) || In(cp, 0xE0100, 0xE01EF) || In(cp, 0xE0020, 0xE007F);
+}
+
+// "⟨U+200B⟩": the code point's number, at least four hexadecimal digits, as Unicode writes it.
+void AppendShown(std::string& out, char32_t cp) {
+  out += "⟨U+";
+  int digits = 4;
+  while (digits < 6 && (cp >> (4 * digits)) != 0) ++digits;
+  for (int d = digits - 1; d >= 0; --d) out += "0123456789ABCDEF"[(cp >> (4 * d)) & 0xF];
+  out += "⟩";
+}
+
 }  // namespace
 
 std::string QuoteFieldText(std::string_view text) {
   constexpr int Longest = 24;
   const std::u32string codePoints = DecodeReplacing(text);
-  std::size_t end = 0;
-  for (int i = 0; i < Longest && end < codePoints.size(); ++i) end = NextClusterEnd(codePoints, end);
+  const std::u32string_view all = codePoints;
   std::string quoted;
-  for (std::size_t i = 0; i < end; ++i) AppendUtf8(quoted, Unsafe(codePoints[i]) ? U'\uFFFD' : codePoints[i]);
-  if (end < codePoints.size()) quoted += "…";
+  std::size_t start = 0;
+  // Cut at whole characters as they were typed: a character shown by its number counts as the one it stands for.
+  for (int n = 0; n < Longest && start < all.size(); ++n) {
+    const std::size_t end = NextClusterEnd(all, start);
+    const std::u32string_view cluster = all.substr(start, end - start);
+    for (std::size_t i = 0; i < cluster.size(); ++i) {
+      const char32_t cp = cluster[i];
+      if (Unsafe(cp)) {
+        AppendUtf8(quoted, U'\uFFFD');
+      } else if (Invisible(cp) && !PartOfEmoji(cluster, i)) {
+        AppendShown(quoted, cp);
+      } else {
+        AppendUtf8(quoted, cp);
+      }
+    }
+    start = end;
+  }
+  if (start < all.size()) quoted += "…";
   return quoted;
 }
 

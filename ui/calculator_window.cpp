@@ -1,5 +1,6 @@
 #include "calculator_window.h"
 
+#include "form_builder.h"
 #include "messages.h"
 
 #include <QAction>
@@ -14,6 +15,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <cmath>
 
 namespace kelvaro::ui {
 namespace {
@@ -54,16 +56,23 @@ qreal TextRoom(const QWidget* target, const QFont& font) {
   return box->width() - 2 * frame - margins.left() - margins.right() - 4;
 }
 
-// A cut number reads as a different number: a result that is wider than its field is drawn in a smaller font
-// until it fits whole, and the field keeps its place and size. One pixel is kept spare for the rounding of
-// fractional scale factors.
-void FitWhole(QWidget* target, const QString& text) {
+// A cut number reads as a different number, and a tiny one hardly reads at all: a result wider than its field is
+// drawn smaller, down to 7 pt (digits about 6.5 px high at scale 1, three quarters of the window's 9 pt, the least
+// that stays crisp and black in its face); one still too wide at 7 pt widens its field to the right, over the unit
+// beside it, until a result that fits comes. One pixel is kept spare for the rounding of fractional scale factors.
+void FitWhole(QWidget* target, const QString& text, int tableWidth) {
+  constexpr qreal Smallest = 7.0;
+  target->resize(tableWidth, target->height());
   QFont font = target->parentWidget()->font();
-  constexpr qreal Smallest = 5.0;
-  while (QFontMetricsF(font).horizontalAdvance(text) > TextRoom(target, font) - 1 && font.pointSizeF() > Smallest) {
-    font.setPointSizeF(std::max(Smallest, font.pointSizeF() - 0.25));
-  }
+  const auto over = [&] { return QFontMetricsF(font).horizontalAdvance(text) - (TextRoom(target, font) - 1); };
+  while (over() > 0 && font.pointSizeF() > Smallest) font.setPointSizeF(std::max(Smallest, font.pointSizeF() - 0.25));
   target->setFont(font);
+  if (over() > 0) {
+    // Never beyond the frame it lies in: a text typed into a result box longer than that scrolls, as typing does.
+    const int room = target->parentWidget()->width() - target->x() - 2;
+    target->resize(std::min(room, tableWidth + static_cast<int>(std::ceil(over()))), target->height());
+    target->raise();
+  }
 }
 
 }  // namespace
@@ -105,7 +114,10 @@ CalculatorWindow::CalculatorWindow(const forms::Form& form) : FormWindow(form), 
     auto* box = qobject_cast<QLineEdit*>(target);
     if (!box) continue;
     control<QLabel>(result.symbol)->setBuddy(box);
-    connect(box, &QLineEdit::textChanged, box, [box](const QString& text) { FitWhole(box, text); });
+    // Return calculates here as in every other field.
+    connect(box, &QLineEdit::returnPressed, this, &CalculatorWindow::calculate);
+    connect(box, &QLineEdit::textChanged, box,
+            [box, width = box->width()](const QString& text) { FitWhole(box, text, width); });
     box->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(box, &QWidget::customContextMenuRequested, this, [this, box](QPoint at) {
       QMenu* menu = box->createStandardContextMenu();
@@ -191,7 +203,7 @@ bool CalculatorWindow::calculate() {
     const QString text = FromUtf8(result.text);
     if (auto* label = qobject_cast<QLabel*>(target)) label->setText(text);
     if (auto* box = qobject_cast<QLineEdit*>(target)) box->setText(text);
-    FitWhole(target, text);
+    FitWhole(target, text, ToPixels(forms::ControlNamed(form(), calculator_.results[i].box)->at).width());
     target->setToolTip(FromUtf8(result.howReached));
   }
   record_ = std::move(answer->record);

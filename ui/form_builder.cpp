@@ -14,6 +14,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <limits>
 
 namespace kelvaro::ui {
 namespace {
@@ -127,7 +128,12 @@ QLabel* FormBuilder::resultLabel(std::string_view name, QWidget* in, const Twips
 }
 
 QLineEdit* FormBuilder::textBox(std::string_view name, QWidget* in, const Twips& at, QStringView text) {
-  return place(new QLineEdit(text.toString(), in), name, at);
+  auto* box = new QLineEdit(in);
+  // The toolkit keeps 32767 characters and drops the rest of a paste without a word, which can read as another
+  // number ("1.000…e5" without its exponent): a text is kept whole, and read or refused whole.
+  box->setMaxLength(std::numeric_limits<int>::max());
+  box->setText(text.toString());
+  return place(box, name, at);
 }
 
 QPushButton* FormBuilder::button(std::string_view name, QWidget* in, const Twips& at, QStringView caption) {

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
+#include <QSettings>
 #include <QToolBar>
 
 namespace kelvaro::ui {
@@ -24,9 +26,24 @@ namespace {
 
 const QPageLayout A4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
 
+// The folder of the last export, kept between runs under the program's own name; a program that has no name (a
+// test) keeps it for the run only.
 QString& ExportFolder() {
-  static QString folder = QDir::homePath();
+  static QString folder = [] {
+    const QString org = QCoreApplication::organizationName();
+    if (org.isEmpty()) return QDir::homePath();
+    const QSettings kept(QSettings::IniFormat, QSettings::UserScope, org, QCoreApplication::applicationName());
+    return kept.value(QStringLiteral("sheet/exportFolder"), QDir::homePath()).toString();
+  }();
   return folder;
+}
+
+void KeepExportFolder(const QString& folder) {
+  ExportFolder() = folder;
+  const QString org = QCoreApplication::organizationName();
+  if (org.isEmpty()) return;
+  QSettings kept(QSettings::IniFormat, QSettings::UserScope, org, QCoreApplication::applicationName());
+  kept.setValue(QStringLiteral("sheet/exportFolder"), folder);
 }
 
 // Why a file could not be written, in words the user can act on.
@@ -48,7 +65,31 @@ QString Reason(const QSaveFile& file, const QString& path) {
   }
 }
 
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
 }  // namespace
+
+QStringList SheetText(const CalculationSheet& sheet) {
+  QStringList lines{sheet.name, sheet.basis};
+  const auto line = [](QStringList parts) {
+    parts.removeAll(QString());
+    return parts.join(u' ');
+  };
+  for (const SheetInput& in : sheet.inputs)
+    lines << line({in.caption, in.symbol, QStringLiteral("="), in.text, in.unit});
+  for (const WorkingLine& w : sheet.working) {
+    QStringList parts{FromUtf8(w.quantity)};
+    for (const std::string& step : {w.formula, w.numbers, w.result}) {
+      if (!step.empty() && step != w.quantity) parts << QStringLiteral("=") << FromUtf8(step);
+    }
+    parts << FromUtf8(w.unit);
+    if (w.beyondSupport) parts << QStringLiteral("（%1）").arg(FromUtf8(BeyondSupportNote));
+    lines << line(parts);
+  }
+  for (const SheetResult& r : sheet.results)
+    lines << line({r.caption, r.quantity, QStringLiteral("="), r.value, r.unit});
+  return lines;
+}
 
 QByteArray SheetPdf(const CalculationSheet& sheet) {
   QByteArray pdf;
@@ -117,6 +158,8 @@ SheetWindow::SheetWindow(CalculationSheet sheet, QWidget* calculator)
     action->setToolTip(key.isEmpty() ? text
                                      : QStringLiteral("%1（%2）").arg(text, key.toString(QKeySequence::NativeText)));
     connect(action, &QAction::triggered, this, slot);
+    // Reached by Tab, as every button is.
+    tools->widgetForAction(action)->setFocusPolicy(Qt::StrongFocus);
   };
   add(QStringLiteral("打印…"), QKeySequence::Print, &SheetWindow::print);
   add(QStringLiteral("导出 PDF…"), QKeySequence::Save, &SheetWindow::exportPdf);
@@ -125,6 +168,16 @@ SheetWindow::SheetWindow(CalculationSheet sheet, QWidget* calculator)
   add(QStringLiteral("适合宽度"), QKeySequence(), [this] { preview_->fitToWidth(); });
   add(QStringLiteral("放大"), QKeySequence::ZoomIn, [this] { preview_->zoomIn(); });
   add(QStringLiteral("缩小"), QKeySequence::ZoomOut, [this] { preview_->zoomOut(); });
+  auto* closeAction = new QAction(QStringLiteral("关闭"), this);
+  // Ctrl+W on every desktop, whatever the platform's own Close key is besides.
+  QList<QKeySequence> closeKeys{QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)};
+  for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Close)) {
+    if (!closeKeys.contains(key)) closeKeys << key;
+  }
+  closeAction->setShortcuts(closeKeys);
+  connect(closeAction, &QAction::triggered, this, &QWidget::close);
+  addAction(closeAction);
+  describe();
   // A whole page in view, on small screens too.
   const QRect screen = this->screen()->availableGeometry();
   resize(std::min(720, screen.width()), std::min(960, screen.height() * 9 / 10));
@@ -134,7 +187,10 @@ void SheetWindow::setSheet(CalculationSheet sheet) {
   sheet_ = std::move(sheet);
   printer_.setDocName(sheet_.name);
   preview_->updatePreview();
+  describe();
 }
+
+void SheetWindow::describe() { preview_->setAccessibleDescription(SheetText(sheet_).join(u'\n')); }
 
 void SheetWindow::paint(QPrinter* printer) {
   QPainter painter(printer);
@@ -160,7 +216,7 @@ void SheetWindow::exportPdf() {
   fileDialog_->setWindowModality(Qt::WindowModal);
   fileDialog_->setAttribute(Qt::WA_DeleteOnClose);
   connect(fileDialog_, &QFileDialog::fileSelected, this, [this](const QString& path) {
-    if (save(path)) ExportFolder() = QFileInfo(path).absolutePath();
+    if (save(path)) KeepExportFolder(QFileInfo(path).absolutePath());
   });
   fileDialog_->open();
 }

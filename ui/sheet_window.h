@@ -26,6 +26,9 @@ std::expected<void, QString> SaveSheetPdf(const CalculationSheet& sheet, const Q
 /// systems refuse.
 QString SuggestedFileName(const QString& name, QDate date);
 
+/// The sheet's text, one line each for its name, basis, inputs, working and results: what a screen reader reads.
+QStringList SheetText(const CalculationSheet& sheet);
+
 /// What the sheet window plugin does (SheetWindowInterface::show in sheet_loader.h): `sheet` in `open`, or in a new
 /// SheetWindow.
 QWidget* ShowSheetWindow(QWidget* open, const CalculationSheet& sheet, QWidget* calculator);
@@ -50,6 +53,8 @@ class SheetWindow : public QMainWindow {
 
  private:
   void paint(QPrinter* printer);
+  // The preview is a picture: its text goes to screen readers as its description.
+  void describe();
 
   CalculationSheet sheet_;
   QPrinter printer_;

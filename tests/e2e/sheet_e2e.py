@@ -88,6 +88,18 @@ with session as s:
     s.expect_window_gone(DIALOG)
     expect("files in the folder", sorted(os.listdir(folder)), ["dmax.pdf"])
 
+    # Escape closes the sheet; Ctrl+P opens it again.
+    sheet.keys(sheet.control("push button", "导出 PDF…"), "Escape")
+    s.expect_window_gone(SHEET)
+    main.keys(main.control("text", "Pmin"), "ctrl+p")
+    s.window(SHEET)
+
     main.click(main.control("push button", "退出"))
     s.expect_window_gone(SHEET)
     s.expect_exit()
+
+    # What the program keeps, the folder of the last export, is under its own name; nothing under the toolkit's.
+    config = os.path.join(os.environ["HOME"], ".config")
+    expect("the toolkit's settings file", os.path.exists(os.path.join(config, "QtProject.conf")), False)
+    with open(os.path.join(config, "Kelvaro", "kelvaro.ini"), encoding="utf-8") as kept:
+        expect("the last folder kept", f"exportFolder={folder}" in kept.read(), True)

@@ -182,6 +182,13 @@ class MainWindowTest : public QObject {
         << QStringList{"0.9", "6", "5.5", "4.4", QString(23, u'a') + QString::fromUtf8("👨‍👩‍👧b"), "30"}
         << " "
         << " " << QString(23, u'a') + QString::fromUtf8("👨‍👩‍👧…”") << "Text9";
+    // A box that kept only its first 32767 characters read the first as 1 (no exponent) and the second as 0.
+    QTest::newRow("a text beyond 32767 characters is read whole")
+        << QStringList{"0.9", "6", "5.5", "4.4", "1." + QString(40000, u'0') + "e5", "30"} << "195000" << "58.5" << ""
+        << "";
+    QTest::newRow("a text beyond 32767 characters is refused whole")
+        << QStringList{"0.9", "6", "5.5", "4.4", QString(40000, u'0') + "-5", "30"} << " " << " "
+        << "Pmax 的内容“000000000000000000000000…”不是一个数" << "Text9";
     QTest::newRow("long pasted text is quoted short")
         << QStringList{"0.9", "6", "5.5", "4.4", QString(30000, 'x'), "30"} << " " << " "
         << "Pmax 的内容“xxxxxxxxxxxxxxxxxxxxxxxx…”" << "Text9";

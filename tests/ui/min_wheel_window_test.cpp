@@ -131,6 +131,19 @@ class MinWheelWindowTest : public QObject {
       QCOMPARE(w->focusWidget(), t::Child<QPushButton>(w, "Command1"));  // no field is blamed
   }
 
+  // Return calculates in every box, the result's own among them.
+  void returnInAnyBoxCalculates_data() {
+    QTest::addColumn<QString>("box");
+    for (const char* box : {"Text1", "Text2", "Text3", "Text4", "Text9"}) QTest::newRow(box) << box;
+  }
+  void returnInAnyBoxCalculates() {
+    QFETCH(QString, box);
+    auto w = open();
+    t::Fill(boxes(*w), {"100", "20", "10", "2", ""});
+    QTest::keyClick(w->findChild<QLineEdit*>(box), Qt::Key_Return);
+    QCOMPARE(t::Child<QLineEdit>(w, "Text9")->text(), QStringLiteral("47.15"));
+  }
+
   void resultExplainsHowItWasReached() {
     auto w = open();
     t::Fill(boxes(*w), {"100", "20", "10"});

@@ -185,8 +185,15 @@ function throws(tag, call) {
       notANumber('J', '1\uFFFD2\uFFFD3\uFFFD4\uFFFD5')],
     ['direction marks, overrides and isolates', refused('VerticalLoads', { ...vertical, J: '\u202Eab\u2066c\u200Fd\u061C' })
       .message, notANumber('J', '\uFFFDab\uFFFDc\uFFFDd\uFFFD')],
-    ['other invisible characters stay', refused('VerticalLoads', { ...vertical, J: 'a\u00ADb\u200Bc' }).message,
-      notANumber('J', 'a\u00ADb\u200Bc')],
+    // invisible characters shown by their numbers (once quoted as they were, unseen), emoji kept whole
+    ['a zero-width space after a number', refused('VerticalLoads', { ...vertical, J: '100\u200B' }).message,
+      notANumber('J', '100⟨U+200B⟩')],
+    ['a no-break space inside a number', refused('VerticalLoads', { ...vertical, J: '1\u00A000' }).message,
+      notANumber('J', '1⟨U+00A0⟩00')],
+    ['soft hyphen, word joiner, narrow space', refused('VerticalLoads', { ...vertical, J: 'a\u00ADb\u2060c\u202F' })
+      .message, notANumber('J', 'a⟨U+00AD⟩b⟨U+2060⟩c⟨U+202F⟩')],
+    ['a joiner outside an emoji', refused('VerticalLoads', { ...vertical, J: '1\u200D2' }).message,
+      notANumber('J', '1⟨U+200D⟩2')],
     ['the texts of a call before are not read', (calculate('HorizontalLoads', horizontal),
       refused('MinWheelPressure', { Pmax: '100', G: '20', Q: '10' }).empty), ['N']],
   ];

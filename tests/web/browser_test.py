@@ -18,6 +18,7 @@ from selenium import webdriver
 from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
@@ -367,6 +368,108 @@ class BrowserEdition(unittest.TestCase):
     def test_enter_on_a_focused_button_presses_it(self):
         self.page.control(FIRST, CALCULATORS[FIRST]["clear"]).send_keys(Keys.ENTER)
         self.assertEqual(self.page.text(FIRST, CALCULATORS[FIRST]["fields"][0]["field"]), "")
+
+    def active(self):
+        return self.page.js("return document.querySelector('section.window.active').dataset.kind")
+
+    def test_f6_and_ctrl_f6_go_round_the_open_windows(self):
+        kinds = [FIRST, "MinWheelPressure", "HorizontalLoads"]
+        for kind in kinds:
+            self.page.show(kind)
+        for kind in kinds:
+            self.page.activate(kind)
+            self.page.control(kind, CALCULATORS[kind]["fields"][1]["field"]).click()  # the focus to come back to
+        # In the order they were opened, from the active one; Shift goes back.
+        rows = [((Keys.F6,), FIRST), ((Keys.F6,), "MinWheelPressure"), ((Keys.CONTROL, Keys.F6), "HorizontalLoads"),
+                ((Keys.SHIFT, Keys.F6), "MinWheelPressure"), ((Keys.CONTROL, Keys.SHIFT, Keys.F6), FIRST)]
+        for keys, kind in rows:
+            with self.subTest(keys=keys, kind=kind):
+                chain = ActionChains(self.driver)
+                for key in keys[:-1]:
+                    chain.key_down(key)
+                chain.send_keys(keys[-1])
+                for key in keys[:-1]:
+                    chain.key_up(key)
+                chain.perform()
+                self.assertEqual(self.active(), kind)
+                self.assertEqual(self.page.focused(), CALCULATORS[kind]["fields"][1]["field"])
+
+    def test_a_click_under_a_message_leaves_the_focus_in_it(self):
+        c = CALCULATORS[FIRST]
+        self.page.control(FIRST, c["clear"]).click()
+        self.page.control(FIRST, c["calculate"]).click()
+        self.assertIsNotNone(self.page.message(FIRST))
+        for target in [self.page.control(FIRST, c["fields"][0]["field"]),
+                       self.page.window(FIRST).find_element(By.CSS_SELECTOR, ".caption")]:
+            ActionChains(self.driver).move_to_element(target).click().perform()
+            self.assertTrue(self.page.js("return document.activeElement.matches('[role=alertdialog] button')"))
+
+    def accessible(self, element):
+        """The name and description the browser gives a screen reader."""
+        node = self.driver.execute_cdp_cmd("DOM.describeNode", {"objectId": self.driver.execute_cdp_cmd(
+            "Runtime.evaluate", {"expression": f"document.getElementById('{element.get_attribute('id')}')"})
+            ["result"]["objectId"]})["node"]
+        ax = self.driver.execute_cdp_cmd("Accessibility.getPartialAXTree",
+                                         {"backendNodeId": node["backendNodeId"], "fetchRelatives": False})["nodes"][0]
+        return ax.get("name", {}).get("value", ""), ax.get("description", {}).get("value", "")
+
+    def test_a_result_is_named_by_its_number_and_described_by_its_working(self):
+        for kind in CALCULATORS:
+            with self.subTest(window=kind):
+                self.open_with_example(kind)
+                self.page.control(kind, CALCULATORS[kind]["calculate"]).click()
+                for field, text in EXAMPLES[kind]["results"].items():
+                    name, description = self.accessible(self.page.control(kind, field))
+                    if self.page.control(kind, field).tag_name != "input":  # a box is named by its label
+                        self.assertEqual(name, text, field)
+                    self.assertIn(" ".join(EXAMPLES[kind]["notes"][field].split()), description, field)
+
+    def test_return_in_the_result_box_calculates(self):
+        kind = "MinWheelPressure"
+        self.open_with_example(kind)
+        [(field, text)] = EXAMPLES[kind]["results"].items()
+        self.page.control(kind, field).send_keys(Keys.ENTER)
+        self.assertEqual(self.page.text(kind, field), text)
+
+    def test_the_longest_result_is_whole_and_no_smaller_than_7_points(self):
+        c = CALCULATORS[FIRST]
+        for field, text in zip([f["field"] for f in c["fields"]], ["0.5", "6", "12", "0", "-3.402823e38", "1"]):
+            self.page.type_into(FIRST, field, text)
+        self.page.control(FIRST, c["calculate"]).click()
+        target = self.page.control(FIRST, c["results"][0]["field"])
+        self.assertEqual(self.page.text(FIRST, c["results"][0]["field"]), "-3.402823E+38")
+        size, whole, colour = self.page.js("const e = arguments[0], s = getComputedStyle(e);"
+                                           " return [parseFloat(s.fontSize), e.scrollWidth <= e.clientWidth, s.color]",
+                                           target)
+        self.assertGreaterEqual(size, 7 / 0.75 - 0.01)
+        self.assertTrue(whole)
+        self.assertEqual(colour, "rgb(0, 0, 0)")
+
+    def test_a_narrow_view_keeps_every_window_reachable(self):
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                    {"width": 390, "height": 844, "deviceScaleFactor": 1, "mobile": False})
+        try:
+            self.page.open()
+            for kind in WINDOWS:
+                self.page.js("kelvaroWindows.show(arguments[0])", kind)
+                # Focusing the last control of a window wider than the view once scrolled the whole desktop.
+                self.page.js("arguments[0].focus()", self.page.control(kind, WINDOWS[kind]["tabOrder"][-1]))
+            for kind in self.page.open_kinds():
+                with self.subTest(window=kind):
+                    left = self.page.js("return arguments[0].getBoundingClientRect().left", self.page.window(kind))
+                    self.assertGreaterEqual(left, 0)
+            self.assertEqual(self.page.js("return document.getElementById('desktop').scrollLeft"), 0)
+            # Dragged by its caption bar to the left edge again and again, 40 pixels of the bar stay on the view.
+            window = self.page.window(FIRST)
+            self.page.js("kelvaroWindows.show(arguments[0])", FIRST)
+            y = window.location["y"] + 12
+            for x in [300, 30, 30, 30]:
+                actions = ActionBuilder(self.driver)
+                actions.pointer_action.move_to_location(x, y).pointer_down().move_to_location(1, y).pointer_up()
+                actions.perform()
+            self.assertAlmostEqual(self.page.js("return arguments[0].getBoundingClientRect().right", window), 40, delta=1)
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
     def work_example(self, kind):
         for field, text in EXAMPLES[kind]["typed"].items():

@@ -2,13 +2,22 @@
 // the core reads the fields (empty ones first, in check order; then in read order, blaming an input) and gives
 // either the results by their ids, with their texts and notes, or the message to show, already worded.
 
-// A cut number reads as a different number: a result wider than its field is drawn smaller until it fits whole.
+// A cut number reads as a different number, and a tiny one hardly reads at all: a result wider than its field is
+// drawn smaller, down to 7 pt (as the desktop: legible in the 9-pt face); one still too wide at 7 pt widens its field
+// to the right, over the unit beside it, until a result that fits comes.
+const Smallest = 7;
 export function fitWhole(target) {
   target.style.fontSize = '';
+  target.style.width = '';
+  target.style.zIndex = '';
   let points = parseFloat(getComputedStyle(target).fontSize) * 0.75;
-  while (target.scrollWidth > target.clientWidth && points > 5) {
-    points = Math.max(5, points - 0.25);
+  while (target.scrollWidth > target.clientWidth && points > Smallest) {
+    points = Math.max(Smallest, points - 0.25);
     target.style.fontSize = `${points}pt`;
+  }
+  if (target.scrollWidth > target.clientWidth) {
+    target.style.width = `${target.offsetWidth + target.scrollWidth - target.clientWidth + 1}px`;
+    target.style.zIndex = '1';
   }
 }
 
@@ -43,6 +52,11 @@ export function makeCalculator(ready, windows, messageBox) {
       else target.textContent = text;
       fitWhole(target);
       target.title = note;
+      // A screen reader reads the number as the result's name (a box is named by its label and gives its value)
+      // and the working after what the field is.
+      target.dataset.description ??= target.getAttribute('aria-description') ?? '';
+      if (target.tagName !== 'INPUT') target.setAttribute('aria-label', text);
+      target.setAttribute('aria-description', [target.dataset.description, note].filter(Boolean).join('；'));
     }
   }
 
@@ -54,7 +68,7 @@ export function makeCalculator(ready, windows, messageBox) {
   }
   const isResult = (w, name) => w.spec.calculator.results.some((r) => r.field === name);
 
-  // Wires a new window: Calculate and Clear, and Enter in any of its input fields.
+  // Wires a new window: Calculate and Clear, and Enter in any of its fields.
   return function wire(w) {
     const c = w.spec.calculator;
     if (!c) return;
@@ -65,7 +79,8 @@ export function makeCalculator(ready, windows, messageBox) {
       const box = w.control(field);
       if (box.tagName === 'INPUT') box.addEventListener('input', () => fitWhole(box));
     }
-    for (const { field } of c.fields) {
+    // Enter calculates in every field, a result's own box among them, as on the desktop.
+    for (const field of [...c.fields, ...c.results].map((f) => f.field)) {
       w.control(field).addEventListener('keydown', (e) => {
         if (e.key !== 'Enter' || e.isComposing) return;
         e.preventDefault();  // the Enter must not go on to press the message's button

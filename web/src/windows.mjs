@@ -12,6 +12,24 @@ export class PageWindows {
     this.placed = 0;        // windows placed so far, for the cascade
     this.onCreate = null;  // (PageWindow) => void, once a window's controls exist
     this.onEnd = null;     // the last window closed
+    // F6 and Ctrl+F6 go to the next open window, with Shift to the one before, as the desktop's Alt+Tab does.
+    document.addEventListener('keydown', (e) => {
+      if (e.key !== 'F6' || e.altKey || e.metaKey) return;
+      e.preventDefault();
+      this.cycle(e.shiftKey ? -1 : 1);
+    });
+    // A narrower view must not leave a window where its caption bar cannot be reached.
+    addEventListener('resize', () => {
+      for (const w of this.open.values()) w.keepReachable();
+    });
+  }
+
+  /** Activates the open window `step` places after the active one, in the order they were opened. */
+  cycle(step) {
+    const order = [...this.open.values()];
+    if (order.length === 0) return;
+    const active = order.reduce((a, b) => (b.z > a.z ? b : a));
+    order[(order.indexOf(active) + step + order.length) % order.length].activate();
   }
 
   /** Shows the window of a kind: the open one, raised and active with its texts as they are, or a new one. */
@@ -72,6 +90,13 @@ class PageWindow {
     }
 
     element.addEventListener('pointerdown', () => this.activate(), true);
+    // Under a message, a click anywhere in the window leaves the focus on the message's button, not on the page.
+    element.addEventListener('mousedown', (e) => {
+      if (this.modal && e.target !== this.modal) {
+        e.preventDefault();
+        this.modal.focus();
+      }
+    }, true);
     element.addEventListener('focusin', (e) => {
       if (this.client.contains(e.target)) this.lastFocus = e.target;
       this.raise();
@@ -125,13 +150,25 @@ class PageWindow {
   }
 
   // The default placement: the first window at the top left, the others beside it where there is room, each a
-  // little lower and to the right of the one before.
+  // little lower and to the right of the one before; on a view narrower than a window, at its left edge.
   place(n, firstWidth) {
     const margin = 16, step = 28, k = n === 0 ? 0 : (n - 1) % 8;
     let left = n === 0 ? margin : 2 * margin + firstWidth + k * step;
     if (left + this.element.offsetWidth > innerWidth) left = margin + (n % 8) * step;
+    left = Math.max(0, Math.min(left, innerWidth - this.element.offsetWidth));
     this.element.style.left = `${left}px`;
     this.element.style.top = `${margin + k * step}px`;
+  }
+
+  // The caption bar stays on the view, 40 pixels of it at least, so that the window can always be moved back.
+  moveTo(left, top) {
+    const bar = this.captionBar.offsetHeight;
+    this.element.style.left = `${Math.min(Math.max(left, 40 - this.element.offsetWidth), innerWidth - 40)}px`;
+    this.element.style.top = `${Math.max(Math.min(top, innerHeight - bar), 0)}px`;
+  }
+
+  keepReachable() {
+    this.moveTo(this.element.offsetLeft, this.element.offsetTop);
   }
 
   makeMovable(bar) {
@@ -140,14 +177,7 @@ class PageWindow {
       e.preventDefault();
       const start = { x: e.clientX, y: e.clientY, left: this.element.offsetLeft, top: this.element.offsetTop };
       bar.setPointerCapture(e.pointerId);
-      const move = (m) => {
-        // The caption bar stays on the page, so that the window can always be moved back.
-        const left = Math.min(Math.max(start.left + m.clientX - start.x, 40 - this.element.offsetWidth),
-          innerWidth - 40);
-        const top = Math.min(Math.max(start.top + m.clientY - start.y, 0), innerHeight - bar.offsetHeight);
-        this.element.style.left = `${left}px`;
-        this.element.style.top = `${top}px`;
-      };
+      const move = (m) => this.moveTo(start.left + m.clientX - start.x, start.top + m.clientY - start.y);
       const end = () => {
         bar.removeEventListener('pointermove', move);
         bar.removeEventListener('pointerup', end);
