@@ -1,4 +1,5 @@
 #include "calculation.h"
+#include "calculation_file.h"
 #include "grapheme.h"
 #include "utf8.h"
 
@@ -21,6 +22,12 @@ std::string QuoteFieldText(std::string_view text) {
   std::string quoted;
   for (std::size_t i = 0; i < end; ++i) AppendUtf8(quoted, Unsafe(codePoints[i]) ? U'\uFFFD' : codePoints[i]);
   if (end < codePoints.size()) quoted += "…";
+  return quoted;
+}
+
+std::string QuoteFileName(std::string_view name) {
+  std::string quoted;
+  for (const char32_t cp : DecodeReplacing(name)) AppendUtf8(quoted, Unsafe(cp) ? U'\uFFFD' : cp);
   return quoted;
 }
 

@@ -1,8 +1,10 @@
 #include "calculator_window.h"
+#include "calculation_files.h"
 
 #include "messages.h"
 
 #include <QAction>
+#include <QDate>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -81,6 +83,8 @@ CalculatorWindow::CalculatorWindow(const forms::Form& form) : FormWindow(form), 
     control<QLabel>(f.symbol)->setBuddy(box);
     // Default texts ("0.9") are written with a point; in a locale that writes "0,9" they must read as numbers.
     box->setText(box->text().replace(u'.', separator));
+    // What a calculation file keeps of a field: a text typed is never one that cannot be saved.
+    box->setMaxLength(static_cast<int>(MaxTextLength));
     connect(box, &QLineEdit::returnPressed, this, &CalculatorWindow::calculate);
   }
   for (const forms::ButtonRole& role : form.buttons) {
@@ -115,6 +119,48 @@ CalculatorWindow::CalculatorWindow(const forms::Form& form) : FormWindow(form), 
       menu->popup(box->mapToGlobal(at));
     });
   }
+
+  // Saving and opening calculation files: in the background's menu, after the sheet.
+  files_ = new CalculationFileActions(this);
+  connect(files_->save(), &QAction::triggered, this, &CalculatorWindow::save);
+  connect(files_, &CalculationFileActions::openRequested, this, &CalculatorWindow::openFileRequested);
+}
+
+FieldTexts CalculatorWindow::texts() const {
+  FieldTexts out{calculator_.calculation};
+  for (const forms::Field& f : calculator_.fields) {
+    out.texts[static_cast<std::size_t>(f.input)] = control<QLineEdit>(f.box)->text().toStdString();
+  }
+  return out;
+}
+
+void CalculatorWindow::openTexts(const FieldTexts& texts) {
+  for (const forms::Field& f : calculator_.fields) {
+    control<QLineEdit>(f.box)->setText(QString::fromStdString(texts.texts[static_cast<std::size_t>(f.input)]));
+  }
+  calculate();
+}
+
+void CalculatorWindow::save() {
+  const QString path = files_->chooseWhereToSave(
+      FromUtf8(SuggestedFileName(texts(), QDate::currentDate().toString(Qt::ISODate).toStdString())));
+  if (!path.isEmpty()) saveTo(path);
+}
+
+bool CalculatorWindow::saveTo(const QString& path) {
+  std::vector<std::pair<std::string, std::string>> shown;
+  for (const forms::ResultField& result : calculator_.results) {
+    const QWidget* target = control(result.box);
+    const auto* label = qobject_cast<const QLabel*>(target);
+    const QString text = (label ? label->text() : qobject_cast<const QLineEdit*>(target)->text()).trimmed();
+    if (!text.isEmpty()) shown.emplace_back(NameOf(result.result), text.toStdString());
+  }
+  if (const auto failure = SaveCalculationFileAt(path, texts(), NotesNow(std::move(shown)))) {
+    report(*failure);
+    return false;
+  }
+  NoteRecentFile(path);
+  return true;
 }
 
 QAction* CalculatorWindow::sheetAction() {
