@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
   if (file) {
     // A file that cannot be opened leaves the main window as it starts, with the message.
     if (const auto failure = windows.openFile(QString::fromLocal8Bit(file))) {
-      qobject_cast<kelvaro::ui::CalculatorWindow*>(first)->report(*failure);
+      qobject_cast<kelvaro::ui::CalculatorWindow*>(first)->reportFile(*failure);
     }
   }
   return app.exec();

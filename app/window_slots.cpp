@@ -40,7 +40,7 @@ ui::FormWindow* WindowSlots::show(forms::FormId id) {
     connect(w, &ui::FormWindow::showWindowRequested, this, [this](forms::FormId other) { show(other); });
     if (auto* calculator = qobject_cast<ui::CalculatorWindow*>(w)) {
       connect(calculator, &ui::CalculatorWindow::openFileRequested, this, [this, calculator](const QString& path) {
-        if (const auto failure = openFile(path)) calculator->report(*failure);
+        if (const auto failure = openFile(path)) calculator->reportFile(*failure);
       });
     }
     slots_[Index(id)] = w;
@@ -63,7 +63,7 @@ std::optional<QString> WindowSlots::openFile(const QString& path) {
     return std::nullopt;
   }
   // The several-cranes window takes a CraneArrangementTexts here once it is one of the slots' windows.
-  return u"无法打开“%1”：这是多台吊车荷载计算的文件，此版本还没有它的窗口。"_s.arg(Quoted(path));
+  return QString::fromStdString(FileMessage(FileFault::NoWindow, QFileInfo(path).fileName().toStdString()));
 }
 
 }  // namespace kelvaro::app

@@ -22,11 +22,13 @@ namespace kelvaro {
 inline constexpr std::uint64_t MaxFileBytes = 1024 * 1024;
 /// Objects and arrays inside one another; a calculation file needs four.
 inline constexpr int MaxNesting = 8;
-/// What a field holds, and the most a file may give one, in UTF-16 units as both editions' fields count them (a
-/// character beyond U+FFFF counts two). Far more than any number or crane name, and small enough that the largest
+/// The longest text a file keeps for one field, in UTF-16 units as both editions' fields count them (a character
+/// beyond U+FFFF counts two). Far more than any number or crane name, and small enough that the largest
 /// calculation (53 texts, each unit at most 6 bytes as JSON escapes it) stays under MaxFileBytes: every file the
-/// writer makes is one the reader takes.
+/// writer makes is one the reader takes. A field may hold more (a paste is never cut): saving it is refused.
 inline constexpr std::size_t MaxTextLength = 2048;
+/// The caption of a message about a calculation file.
+inline constexpr std::string_view FileFailureTitle = "计算文件";
 /// The version this program writes and the newest it reads.
 inline constexpr int FileVersion = 1;
 
@@ -48,6 +50,7 @@ enum class FileFault : unsigned char {
   NoPermission,
   NotFound,
   Unreadable,
+  NoWindow,  // a valid file of a calculation the edition has no window for
   // Found by the reader
   Empty,
   NulByte,
@@ -92,7 +95,7 @@ std::expected<std::string, FileError> WriteCalculationFile(const CalculationText
                                                            const FileNotes& notes = {});
 
 /// The message for a fault found outside the reader: before reading (TooLarge with the file's size, Directory,
-/// NoPermission, NotFound, Unreadable) or when saving (SaveFailed, with the system's reason).
+/// NoPermission, NotFound, Unreadable), after it (NoWindow) or when saving (SaveFailed, with the system's reason).
 std::string FileMessage(FileFault fault, std::string_view fileName, std::uint64_t size = 0,
                         std::string_view reason = {});
 

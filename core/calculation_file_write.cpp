@@ -154,6 +154,8 @@ std::string FileMessage(FileFault fault, std::string_view fileName, std::uint64_
       return opening + "没有读取这个文件的权限。";
     case FileFault::NotFound:
       return opening + "文件不存在。";
+    case FileFault::NoWindow:
+      return opening + "这是多台吊车荷载计算的文件，此版本还没有它的窗口。";
     case FileFault::SaveFailed:
       return Opening("无法保存", fileName) + "写入失败" + why + "。原来的文件保持原样。";
     default:

@@ -83,8 +83,6 @@ CalculatorWindow::CalculatorWindow(const forms::Form& form) : FormWindow(form), 
     control<QLabel>(f.symbol)->setBuddy(box);
     // Default texts ("0.9") are written with a point; in a locale that writes "0,9" they must read as numbers.
     box->setText(box->text().replace(u'.', separator));
-    // What a calculation file keeps of a field: a text typed is never one that cannot be saved.
-    box->setMaxLength(static_cast<int>(MaxTextLength));
     connect(box, &QLineEdit::returnPressed, this, &CalculatorWindow::calculate);
   }
   for (const forms::ButtonRole& role : form.buttons) {
@@ -156,7 +154,7 @@ bool CalculatorWindow::saveTo(const QString& path) {
     if (!text.isEmpty()) shown.emplace_back(NameOf(result.result), text.toStdString());
   }
   if (const auto failure = SaveCalculationFileAt(path, texts(), NotesNow(std::move(shown)))) {
-    report(*failure);
+    reportFile(*failure);
     return false;
   }
   NoteRecentFile(path);
@@ -257,7 +255,9 @@ QLineEdit* CalculatorWindow::fieldOf(Input input) const {
   return nullptr;
 }
 
-void CalculatorWindow::report(const QString& message) {
+void CalculatorWindow::reportFile(const QString& message) { report(message, FromUtf8(FileFailureTitle)); }
+
+void CalculatorWindow::report(const QString& message, const QString& title) {
   // One window-modal box per window, reused: the window stays usable behind it once it is dismissed.
   if (!messageBox_) {
     messageBox_ = new QMessageBox(QMessageBox::Warning, FromUtf8(FailureTitle), QString(), QMessageBox::Ok, this);
@@ -265,6 +265,7 @@ void CalculatorWindow::report(const QString& message) {
     messageBox_->setWindowModality(Qt::WindowModal);
     messageBox_->button(QMessageBox::Ok)->setText(FromUtf8(MessageButton));
   }
+  messageBox_->setWindowTitle(title.isEmpty() ? FromUtf8(FailureTitle) : title);
   messageBox_->setText(message);
   messageBox_->open();
 }

@@ -40,8 +40,10 @@ class CalculatorWindow : public FormWindow {
   void openTexts(const FieldTexts& texts);
   /// Saves the fields' texts (and the results as shown) to `path`; false after a failure, which has been reported.
   bool saveTo(const QString& path);
-  /// Shows a message in the window's own box, window-modal.
-  void report(const QString& message);
+  /// Shows a message in the window's own box, window-modal, under `title` (the failure's caption when empty).
+  void report(const QString& message, const QString& title = {});
+  /// A message about a calculation file.
+  void reportFile(const QString& message);
 
  signals:
   /// The user chose a file to open; it may belong to another window, so whoever keeps the windows opens it.

@@ -36,8 +36,8 @@ const forms::Form* FormOf(Calculation calculation) {
   return nullptr;
 }
 
-std::string Failure(const FileError& error) {
-  return Object({{"message", String(error.message)}, {"fault", Id(error.fault)}});
+std::string Failure(std::string_view message) {
+  return Object({{"message", String(message)}, {"title", String(FileFailureTitle)}});
 }
 
 std::string Opened(const CalculationTexts& opened) {
@@ -79,21 +79,27 @@ KELVARO_EXPORT(kelvaro_file_answer_size) std::uint32_t kelvaro_file_answer_size(
 }
 
 /// Reads the file in slot 0: { calculation, form, texts: [by Input] }, { calculation, arrangement }, or
-/// { message, fault }.
+/// { message, title }.
 KELVARO_EXPORT(kelvaro_read_file) void kelvaro_read_file() {
   const auto opened = ReadCalculationFile(slots[ContentSlot], slots[NameSlot]);
-  answer = opened ? Opened(*opened) : Failure(opened.error());
+  answer = opened ? Opened(*opened) : Failure(opened.error().message);
 }
 
-/// A file size refused before it is read, worded as the desktop words it.
+/// A file refused by its size before it is read, worded as the desktop words it; its name is in slot 1.
 KELVARO_EXPORT(kelvaro_file_too_large) void kelvaro_file_too_large(double size) {
-  answer =
-      Object({{"message", String(FileMessage(FileFault::TooLarge, slots[NameSlot], static_cast<std::uint64_t>(size)))},
-              {"fault", Id(FileFault::TooLarge)}});
+  answer = Failure(FileMessage(FileFault::TooLarge, slots[NameSlot], static_cast<std::uint64_t>(size)));
+}
+/// A valid file of a calculation this edition has no window for.
+KELVARO_EXPORT(kelvaro_file_without_window) void kelvaro_file_without_window() {
+  answer = Failure(FileMessage(FileFault::NoWindow, slots[NameSlot]));
+}
+KELVARO_EXPORT(kelvaro_max_text_length) std::uint32_t kelvaro_max_text_length() { return MaxTextLength; }
+KELVARO_EXPORT(kelvaro_file_slots) std::uint32_t kelvaro_file_slots() {
+  return static_cast<std::uint32_t>(slots.size());
 }
 
 /// Writes the file of window `form`'s texts: { content, name } (the name suggested from the calculation and the
-/// date), or { message, fault }. False for a window that calculates nothing, with no answer.
+/// date), or { message, title }. False for a window that calculates nothing, with no answer.
 KELVARO_EXPORT(kelvaro_write_file) bool kelvaro_write_file(std::uint32_t form) {
   if (form >= static_cast<std::uint32_t>(forms::FormCount)) return false;
   const forms::Form& f = forms::FormOf(static_cast<forms::FormId>(form));
@@ -107,6 +113,6 @@ KELVARO_EXPORT(kelvaro_write_file) bool kelvaro_write_file(std::uint32_t form) {
   }
   const std::string name = SuggestedFileName(texts, slots[DateSlot]);
   const auto written = WriteCalculationFile(texts, name, notes);
-  answer = written ? Object({{"content", String(*written)}, {"name", String(name)}}) : Failure(written.error());
+  answer = written ? Object({{"content", String(*written)}, {"name", String(name)}}) : Failure(written.error().message);
   return true;
 }
