@@ -181,8 +181,9 @@ std::expected<CalculationTexts, FileError> ReadTop(const Reader& r, const Json& 
   auto version = r.member(file, "version", Top);
   if (!version) return Failure(version.error());
   if (!(*version)->is_number_integer() || (*version)->get<std::int64_t>() < 1) {
-    return r.fail(FileFault::BadVersion, "“version”应为正整数，文件中是" +
-                                             (*version)->dump(-1, ' ', false, Json::error_handler_t::replace) + "。");
+    const std::string found = (*version)->is_number_integer() ? std::to_string((*version)->get<std::int64_t>())
+                                                              : std::string(TypeName(**version));
+    return r.fail(FileFault::BadVersion, "“version”应为正整数，文件中是" + found + "。");
   }
   if (const auto v = (*version)->get<std::int64_t>(); v > FileVersion) {
     return r.fail(FileFault::NewerVersion, "这是第 " + std::to_string(v) + " 版的计算文件，需要能读第 " +

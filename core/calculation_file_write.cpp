@@ -3,12 +3,9 @@
 #include "calculation_file_keys.h"
 #include "utf8.h"
 
-#include <nlohmann/json.hpp>
-
 namespace kelvaro {
 namespace {
 
-using Json = nlohmann::ordered_json;
 using Failure = std::unexpected<FileError>;
 
 constexpr std::array<std::string_view, InputCount> InputKeys{"Z", "J", "B", "W",  "Pmax",  "Pmin",
@@ -55,6 +52,33 @@ std::optional<FileError> Unwritable(std::string_view key, std::string_view text,
   return std::nullopt;
 }
 
+// A JSON string: only the quote, the backslash and the controls are escaped, every other character is itself.
+std::string Quote(std::string_view text) {
+  constexpr char Hex[] = "0123456789abcdef";
+  std::string out = "\"";
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (byte < 0x20) {
+      out += "\\u00";
+      out += Hex[byte >> 4];
+      out += Hex[byte & 0xF];
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+// The notes' bytes that are not UTF-8, as U+FFFD: a file must be UTF-8 throughout.
+std::string Replaced(std::string_view text) {
+  std::string out;
+  for (const char32_t cp : DecodeReplacing(text)) AppendUtf8(out, cp);
+  return out;
+}
+
 }  // namespace
 
 std::size_t TextLength(std::string_view utf8) {
@@ -96,49 +120,54 @@ std::string SuggestedFileName(const CalculationTexts& texts, std::string_view da
 
 std::expected<std::string, FileError> WriteCalculationFile(const CalculationTexts& texts, std::string_view fileName,
                                                            const FileNotes& notes) {
-  Json file = Json::object();
-  file["format"] = FormatName;
-  file["version"] = FileVersion;
-  file["calculation"] = KindName(texts);
-  if (!notes.program.empty()) file["program"] = notes.program;
-  if (!notes.saved.empty()) file["saved"] = notes.saved;
-  Json inputs = Json::object();
-  const auto put = [&](Json& object, std::string_view key, const std::string& text) -> std::optional<FileError> {
-    if (auto e = Unwritable(key, text, fileName)) return e;
-    object[std::string(key)] = text;
-    return std::nullopt;
+  // Written here rather than by the JSON library: its escapes go through the C library's printf, which the
+  // browser's module does not have, and the two editions must write the same bytes.
+  std::string out = "{\n  \"format\": " + Quote(FormatName) + ",\n  \"version\": " + std::to_string(FileVersion) +
+                    ",\n  \"calculation\": " + Quote(KindName(texts));
+  if (!notes.program.empty()) out += ",\n  \"program\": " + Quote(Replaced(notes.program));
+  if (!notes.saved.empty()) out += ",\n  \"saved\": " + Quote(Replaced(notes.saved));
+  std::optional<FileError> refused;
+  // Members of an object `indent` deep, one to a line.
+  const auto members = [&](const auto& rows, std::string_view indent) {
+    std::string body;
+    for (const auto& [key, text] : rows) {
+      if (!refused) refused = Unwritable(key, text, fileName);
+      body +=
+          (body.empty() ? "" : ",") + std::string("\n") + std::string(indent) + "  " + Quote(key) + ": " + Quote(text);
+    }
+    return "{" + body + "\n" + std::string(indent) + "}";
   };
+  std::vector<std::pair<std::string_view, std::string_view>> inputs;
   if (const auto* fields = std::get_if<FieldTexts>(&texts)) {
     for (const Input input : InputsOf(fields->calculation)) {
-      if (auto e = put(inputs, FileKeyOf(input), fields->texts[static_cast<std::size_t>(input)])) return Failure(*e);
+      inputs.emplace_back(FileKeyOf(input), fields->texts[static_cast<std::size_t>(input)]);
     }
+    out += ",\n  \"inputs\": " + members(inputs, "  ");
   } else {
     const auto& arrangement = std::get<CraneArrangementTexts>(texts);
-    for (const auto& [key, member] : ArrangementTextNames) {
-      if (auto e = put(inputs, key, arrangement.*member)) return Failure(*e);
-    }
     if (arrangement.cranes.empty() || arrangement.cranes.size() > MaxCranes) {
       return Failure(FileError{FileFault::CraneCount,
                                Opening("无法保存", fileName) + "吊车应有 1 到 " + std::to_string(MaxCranes) + " 台。"});
     }
-    Json cranes = Json::array();
-    for (const CraneTexts& crane : arrangement.cranes) {
-      Json row = Json::object();
-      for (const auto& [key, member] : CraneTextNames) {
-        if (auto e = put(row, key, crane.*member)) return Failure(*e);
-      }
-      cranes.push_back(std::move(row));
+    for (const auto& [key, member] : ArrangementTextNames) inputs.emplace_back(key, arrangement.*member);
+    std::string object = members(inputs, "  ");
+    object.resize(object.size() - 4);  // "\n  }": the cranes come before the end
+    object += ",\n    \"cranes\": [";
+    for (std::size_t i = 0; i < arrangement.cranes.size(); ++i) {
+      std::vector<std::pair<std::string_view, std::string_view>> row;
+      for (const auto& [key, member] : CraneTextNames) row.emplace_back(key, arrangement.cranes[i].*member);
+      object += (i == 0 ? "\n      " : ",\n      ") + members(row, "      ");
     }
-    inputs["cranes"] = std::move(cranes);
+    out += ",\n  \"inputs\": " + object + "\n    ]\n  }";
   }
-  file["inputs"] = std::move(inputs);
+  if (refused) return Failure(*refused);
   if (!notes.results.empty()) {
-    Json results = Json::object();
-    for (const auto& [name, text] : notes.results) results[name] = text;
-    file["results"] = std::move(results);
+    std::vector<std::pair<std::string, std::string>> results;
+    for (const auto& [name, text] : notes.results) results.emplace_back(Replaced(name), Replaced(text));
+    out += ",\n  \"results\": " + members(results, "  ");
+    refused.reset();  // the notes are the program's own words, made well-formed above, of any length
   }
-  // The notes are the program's own words; a byte that is not UTF-8 among them is replaced, never a reason to fail.
-  return file.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+  return out + "\n}\n";
 }
 
 std::string FileMessage(FileFault fault, std::string_view fileName, std::uint64_t size, std::string_view reason) {

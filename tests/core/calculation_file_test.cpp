@@ -100,7 +100,7 @@ TEST(CalculationFile, EveryBadFileIsRefusedWithItsMessage) {
       {"newer version", R"({"format": "kelvaro-calculation", "version": 2, "calculation": "X", "more": 1})",
        NewerVersion, "这是第 2 版的计算文件，需要能读第 2 版文件的 Kelvaro；此版本只能读第 1 版。"},
       {"version as text", R"({"format": "kelvaro-calculation", "version": "1"})", BadVersion,
-       "“version”应为正整数，文件中是\"1\"。"},
+       "“version”应为正整数，文件中是文本。"},
       {"version zero", R"({"format": "kelvaro-calculation", "version": 0})", BadVersion,
        "“version”应为正整数，文件中是0。"},
       {"no version", R"({"format": "kelvaro-calculation"})", MissingKey, "文件顶层缺少“version”。"},
