@@ -165,7 +165,7 @@ std::expected<std::string, FileError> WriteCalculationFile(const CalculationText
     std::vector<std::pair<std::string, std::string>> results;
     for (const auto& [name, text] : notes.results) results.emplace_back(Replaced(name), Replaced(text));
     out += ",\n  \"results\": " + members(results, "  ");
-    refused.reset();  // the notes are the program's own words, made well-formed above, of any length
+    if (refused) return Failure(*refused);
   }
   return out + "\n}\n";
 }

@@ -32,8 +32,12 @@ int main(int argc, char* argv[]) {
       std::cout << Object({{"message", String(opened.error().message)}}) << "\n";
       return 0;
     }
-    const auto& fields = std::get<FieldTexts>(*opened);
-    std::cout << Object({{"calculation", String(KindName(*opened))}, {"texts", Strings(fields.texts)}}) << "\n";
+    const auto* fields = std::get_if<FieldTexts>(&*opened);
+    if (!fields) {
+      std::cout << Object({{"calculation", String(KindName(*opened))}}) << "\n";
+      return 0;
+    }
+    std::cout << Object({{"calculation", String(KindName(*opened))}, {"texts", Strings(fields->texts)}}) << "\n";
     return 0;
   }
   return 2;

@@ -2,7 +2,7 @@
 // file the desktop's writer writes is read by the module, with every text the same; and both say the same about a
 // bad file.
 //
-// Usage: node files_test.js <kelvaro_file_tool> <kelvaro.wasm> <core.mjs> <page.json>
+// Usage: node files_test.js <kelvaro_file_tool> <kelvaro.wasm> <core.mjs> <page.json> <docs/file-format.md>
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
@@ -10,7 +10,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
-const [tool, wasm, coreModule, pageJson] = process.argv.slice(2);
+const [tool, wasm, coreModule, pageJson, formatDoc] = process.argv.slice(2);
 const { kelvaroCore } = await import(pathToFileURL(coreModule));
 const core = await kelvaroCore(readFileSync(wasm));
 const page = JSON.parse(readFileSync(pageJson, 'utf8'));
@@ -63,6 +63,17 @@ for (const [name, content] of [
   const inPage = core.readFile(new TextEncoder().encode(content), name);
   assert.equal(inPage.message, desktop.replace(`“${path}”`, `“${name}”`));
   assert.equal(inPage.title, '计算文件');
+}
+// Every example of the format's description opens, in both editions, as the calculation it says.
+const examples = [...readFileSync(formatDoc, 'utf8').matchAll(/```json\n(.*?)```/gs)].map((m) => m[1]);
+assert.equal(examples.length, 4);
+for (const [i, example] of examples.entries()) {
+  const path = join(folder, `example${i}.kelvaro`);
+  writeFileSync(path, example);
+  const inPage = core.readFile(new TextEncoder().encode(example), path);
+  assert.ok(!('message' in inPage), inPage.message);
+  assert.equal(JSON.parse(native('read', path)).calculation, inPage.calculation);
+  assert.equal(inPage.calculation, JSON.parse(example).calculation);
 }
 rmSync(folder, { recursive: true });
 console.log(`ok: files of ${checked} calculators cross between the editions; bad files are named alike`);
