@@ -1,9 +1,29 @@
 #include "window_slots.h"
 
+#include "calculation_files.h"
+#include "calculator_window.h"
+
+#include <QFileInfo>
+
+#include <variant>
+
 namespace kelvaro::app {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 std::size_t Index(forms::FormId id) { return static_cast<std::size_t>(id); }
+
+std::optional<forms::FormId> FormOf(Calculation calculation) {
+  for (const forms::Form* form : forms::AllForms()) {
+    if (form->calculator && form->calculator->calculation == calculation) return form->id;
+  }
+  return std::nullopt;
+}
+
+QString Quoted(const QString& path) {
+  return QString::fromStdString(QuoteFileName(QFileInfo(path).fileName().toStdString()));
+}
 
 }  // namespace
 
@@ -18,12 +38,32 @@ ui::FormWindow* WindowSlots::show(forms::FormId id) {
   if (!w) {
     w = ui::MakeWindow(id);
     connect(w, &ui::FormWindow::showWindowRequested, this, [this](forms::FormId other) { show(other); });
+    if (auto* calculator = qobject_cast<ui::CalculatorWindow*>(w)) {
+      connect(calculator, &ui::CalculatorWindow::openFileRequested, this, [this, calculator](const QString& path) {
+        if (const auto failure = openFile(path)) calculator->reportFile(*failure);
+      });
+    }
     slots_[Index(id)] = w;
   }
   w->show();
   w->raise();
   w->activateWindow();
   return w;
+}
+
+std::optional<QString> WindowSlots::openFile(const QString& path) {
+  const auto opened = ui::ReadCalculationFileAt(path);
+  if (!opened) return opened.error();
+  if (const auto* fields = std::get_if<FieldTexts>(&*opened)) {
+    const auto id = FormOf(fields->calculation);
+    auto* w = id ? qobject_cast<ui::CalculatorWindow*>(show(*id)) : nullptr;
+    if (!w) return u"无法打开“%1”：没有计算它的窗口。"_s.arg(Quoted(path));
+    ui::NoteRecentFile(path);
+    w->openTexts(*fields);
+    return std::nullopt;
+  }
+  // The several-cranes window takes a CraneArrangementTexts here once it is one of the slots' windows.
+  return QString::fromStdString(FileMessage(FileFault::NoWindow, QFileInfo(path).fileName().toStdString()));
 }
 
 }  // namespace kelvaro::app

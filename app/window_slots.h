@@ -1,12 +1,15 @@
 // The one open window of each form: shown on request, created when its slot is empty, emptied when it closes.
+// Calculation files are opened here too, since a file may belong to any window.
 #pragma once
 
 #include "form_window.h"
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 
 #include <array>
+#include <optional>
 
 namespace kelvaro::app {
 
@@ -19,6 +22,9 @@ class WindowSlots : public QObject {
   ui::FormWindow* show(forms::FormId id);
   /// The open window of a form, or null.
   ui::FormWindow* window(forms::FormId id) const;
+  /// Reads the whole file; only when it is valid, opens (or raises) the window of its calculation, puts its texts
+  /// in and calculates. Otherwise every window is left as it was, and the message (naming the file) comes back.
+  std::optional<QString> openFile(const QString& path);
 
  private:
   std::array<QPointer<ui::FormWindow>, forms::FormCount> slots_;

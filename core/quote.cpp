@@ -1,4 +1,5 @@
 #include "calculation.h"
+#include "calculation_file.h"
 #include "grapheme.h"
 #include "utf8.h"
 
@@ -72,6 +73,12 @@ std::string QuoteFieldText(std::string_view text) {
     start = end;
   }
   if (start < all.size()) quoted += "…";
+  return quoted;
+}
+
+std::string QuoteFileName(std::string_view name) {
+  std::string quoted;
+  for (const char32_t cp : DecodeReplacing(name)) AppendUtf8(quoted, Unsafe(cp) ? U'\uFFFD' : cp);
   return quoted;
 }
 

@@ -1,9 +1,11 @@
 #include "calculator_window.h"
+#include "calculation_files.h"
 
 #include "form_builder.h"
 #include "messages.h"
 
 #include <QAction>
+#include <QDate>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -127,6 +129,48 @@ CalculatorWindow::CalculatorWindow(const forms::Form& form) : FormWindow(form), 
       menu->popup(box->mapToGlobal(at));
     });
   }
+
+  // Saving and opening calculation files: in the background's menu, after the sheet.
+  files_ = new CalculationFileActions(this);
+  connect(files_->save(), &QAction::triggered, this, &CalculatorWindow::save);
+  connect(files_, &CalculationFileActions::openRequested, this, &CalculatorWindow::openFileRequested);
+}
+
+FieldTexts CalculatorWindow::texts() const {
+  FieldTexts out{calculator_.calculation};
+  for (const forms::Field& f : calculator_.fields) {
+    out.texts[static_cast<std::size_t>(f.input)] = control<QLineEdit>(f.box)->text().toStdString();
+  }
+  return out;
+}
+
+void CalculatorWindow::openTexts(const FieldTexts& texts) {
+  for (const forms::Field& f : calculator_.fields) {
+    control<QLineEdit>(f.box)->setText(QString::fromStdString(texts.texts[static_cast<std::size_t>(f.input)]));
+  }
+  calculate();
+}
+
+void CalculatorWindow::save() {
+  const QString path = files_->chooseWhereToSave(
+      FromUtf8(SuggestedFileName(texts(), QDate::currentDate().toString(Qt::ISODate).toStdString())));
+  if (!path.isEmpty()) saveTo(path);
+}
+
+bool CalculatorWindow::saveTo(const QString& path) {
+  std::vector<std::pair<std::string, std::string>> shown;
+  for (const forms::ResultField& result : calculator_.results) {
+    const QWidget* target = control(result.box);
+    const auto* label = qobject_cast<const QLabel*>(target);
+    const QString text = (label ? label->text() : qobject_cast<const QLineEdit*>(target)->text()).trimmed();
+    if (!text.isEmpty()) shown.emplace_back(NameOf(result.result), text.toStdString());
+  }
+  if (const auto failure = SaveCalculationFileAt(path, texts(), NotesNow(std::move(shown)))) {
+    reportFile(*failure);
+    return false;
+  }
+  NoteRecentFile(path);
+  return true;
 }
 
 QAction* CalculatorWindow::sheetAction() {
@@ -223,7 +267,9 @@ QLineEdit* CalculatorWindow::fieldOf(Input input) const {
   return nullptr;
 }
 
-void CalculatorWindow::report(const QString& message) {
+void CalculatorWindow::reportFile(const QString& message) { report(message, FromUtf8(FileFailureTitle)); }
+
+void CalculatorWindow::report(const QString& message, const QString& title) {
   // One window-modal box per window, reused: the window stays usable behind it once it is dismissed.
   if (!messageBox_) {
     messageBox_ = new QMessageBox(QMessageBox::Warning, FromUtf8(FailureTitle), QString(), QMessageBox::Ok, this);
@@ -231,6 +277,7 @@ void CalculatorWindow::report(const QString& message) {
     messageBox_->setWindowModality(Qt::WindowModal);
     messageBox_->button(QMessageBox::Ok)->setText(FromUtf8(MessageButton));
   }
+  messageBox_->setWindowTitle(title.isEmpty() ? FromUtf8(FailureTitle) : title);
   messageBox_->setText(message);
   messageBox_->open();
 }

@@ -19,7 +19,7 @@ import re
 import sys
 
 # The page's modules, each after those it imports; page.mjs runs the page.
-MODULES = ["core.mjs", "windows.mjs", "calculator.mjs", "page.mjs"]
+MODULES = ["core.mjs", "windows.mjs", "calculator.mjs", "menu.mjs", "files.mjs", "page.mjs"]
 
 
 def csp_hash(text):

@@ -7,6 +7,17 @@
 #include <cstdlib>
 #include <new>
 
+// The C++ ABI library's own fatal path (a broken type_info, a pure virtual call), reached through the JSON library's
+// exception classes, which are built even though nothing throws.
+extern "C" [[noreturn]] void abort_message(const char*, ...) { __builtin_trap(); }
+
+// Only the JSON library calls it, to quote a bad character in its parse error texts; the file reader words its own
+// messages and never reads those. Writing nothing keeps printf's stdio out of the module.
+extern "C" int snprintf(char* out, std::size_t size, const char*, ...) {
+  if (size > 0) out[0] = '\0';
+  return 0;
+}
+
 _LIBCPP_BEGIN_NAMESPACE_STD
 void __libcpp_verbose_abort(const char*, ...) { __builtin_trap(); }
 _LIBCPP_END_NAMESPACE_STD

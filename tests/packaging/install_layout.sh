@@ -38,7 +38,12 @@ out=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate: $out"
 [[ -z $out ]] || fail "desktop-file-validate: $out"
 
 key() { sed -n "s/^$1=//p" "$entry"; }
-[[ $(key Exec) == kelvaro ]] || fail "Exec is \"$(key Exec)\", not the installed command"
+[[ $(key Exec) == "kelvaro %f" ]] || fail "Exec is \"$(key Exec)\", not the installed command with one file"
+mime=$prefix/share/mime/packages/kelvaro.xml
+[[ -f $mime ]] || fail "share/mime/packages/kelvaro.xml is missing"
+grep -q '<glob pattern="\*.kelvaro"/>' "$mime" || fail "the MIME type does not claim *.kelvaro"
+[[ $(key MimeType) == "application/x-kelvaro;" ]] || fail "the desktop entry does not open application/x-kelvaro"
+grep -q 'type="application/x-kelvaro"' "$mime" || fail "the MIME type is not application/x-kelvaro"
 [[ $(key Icon) == kelvaro ]] || fail "Icon is \"$(key Icon)\", not the installed icon's name"
 [[ -n $(key 'Name\[zh_CN\]') && -n $(key 'Comment\[zh_CN\]') ]] || fail "no Chinese name or comment"
 [[ -n $(key Name) ]] || fail "no fallback name"

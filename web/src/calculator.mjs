@@ -72,6 +72,7 @@ export function makeCalculator(ready, windows, messageBox) {
   return function wire(w) {
     const c = w.spec.calculator;
     if (!c) return;
+    w.calculate = () => calculate(w);  // as the button does, for a file opened into the window
     w.control(c.calculate).addEventListener('click', () => calculate(w));
     w.control(c.clear).addEventListener('click', () => clear(w));
     // A result shown in an editable box is fitted again whenever its text changes.

@@ -51,6 +51,19 @@ export async function kelvaroCore(moduleBytes) {
     symbols.forEach((symbol, i) => putText(i, fields[symbol] ?? ''));
   }
 
+  // Calculation files (web/bridge_files.cpp): their texts go into numbered slots, their answers come apart.
+  const fileSlot = { content: 0, name: 1, date: 2, firstInput: 3, firstResult: 3 + symbols.length };
+  function putFileText(slot, text) {
+    const bytes = text instanceof Uint8Array ? text : encoder.encode(String(text));
+    const at = m.kelvaro_file_text(slot, bytes.length);
+    if (at === 0) return false;
+    new Uint8Array(m.memory.buffer, at, bytes.length).set(bytes);
+    return true;
+  }
+  function fileAnswer() {
+    return JSON.parse(getText(m.kelvaro_file_answer(), m.kelvaro_file_answer_size()));
+  }
+
   return Object.freeze({
     // The API the issue names.
     parseFieldValue(text, sep) {
@@ -122,6 +135,44 @@ export async function kelvaroCore(moduleBytes) {
       symbols.forEach((_, i) => putText(i, texts[i] ?? ''));
       if (!m.kelvaro_calculate(formId, separator(sep))) throw new RangeError(`window ${formId} calculates nothing`);
       return answer();
+    },
+
+    /** The most a field holds (UTF-16 units, as a text box's maxLength counts), and so the most a file keeps. */
+    maxTextLength: m.kelvaro_max_text_length(),
+    /**
+     * Reads a calculation file (its bytes, and its name for the messages): { calculation, form, texts: [by input
+     * id] }, { calculation: 'CraneArrangement', arrangement }, or { message, title }.
+     */
+    readFile(bytes, name) {
+      putFileText(fileSlot.name, name);
+      if (!putFileText(fileSlot.content, bytes)) return this.fileTooLarge(name, bytes.length);
+      m.kelvaro_read_file();
+      return fileAnswer();
+    },
+    /** The message for a file refused by its size, before it is read. */
+    fileTooLarge(name, size) {
+      putFileText(fileSlot.name, name);
+      m.kelvaro_file_too_large(size);
+      return fileAnswer();
+    },
+    /** The message for a file of a calculation the page has no window for. */
+    fileWithoutWindow(name) {
+      putFileText(fileSlot.name, name);
+      m.kelvaro_file_without_window();
+      return fileAnswer();
+    },
+    /**
+     * The file of a window's texts (by input id) and results as shown (by result id), saved on `date`
+     * (YYYY-MM-DD): { content, name } or { message, title }.
+     */
+    writeFile(formId, texts, results, date) {
+      symbols.forEach((_, i) => putFileText(fileSlot.firstInput + i, texts[i] ?? ''));
+      for (let i = 0; fileSlot.firstResult + i < m.kelvaro_file_slots(); ++i) {
+        putFileText(fileSlot.firstResult + i, results[i] ?? '');
+      }
+      putFileText(fileSlot.date, date);
+      if (!m.kelvaro_write_file(formId)) throw new RangeError(`window ${formId} calculates nothing`);
+      return fileAnswer();
     },
   });
 }

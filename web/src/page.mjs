@@ -3,6 +3,7 @@
 import { kelvaroCore } from './core.mjs';
 import { PageWindows } from './windows.mjs';
 import { makeCalculator } from './calculator.mjs';
+import { makeFiles } from './files.mjs';
 
 // The module is inlined as base64; decoding it needs no request of any kind. The browser's own decoder is about
 // twenty times faster than going through a string a character at a time, which held the page up by 25 ms.
@@ -35,7 +36,12 @@ ready.catch((error) => {
 
 const data = JSON.parse(document.getElementById('kelvaro-windows').textContent);
 const windows = new PageWindows(desktop, data, browserSeparator());
-windows.onCreate = makeCalculator(ready, windows, data.messageBox);
+const wireCalculator = makeCalculator(ready, windows, data.messageBox);
+const wireFiles = makeFiles(ready, windows, data.messageBox);
+windows.onCreate = (w) => {
+  wireCalculator(w);
+  wireFiles(w);
+};
 // As the desktop program ends with its last window, the page says so and stays as it is.
 windows.onEnd = () => {
   const note = document.getElementById('ended');
