@@ -125,13 +125,18 @@ class PageWindow {
   }
 
   // The default placement: the first window at the top left, the others beside it where there is room, each a
-  // little lower and to the right of the one before.
+  // little lower and to the right of the one before; never beyond the right or bottom edge of the page while it
+  // fits, and never beyond its top or left edge, so that its caption bar is always in reach.
   place(n, firstWidth) {
     const margin = 16, step = 28, k = n === 0 ? 0 : (n - 1) % 8;
+    const desktop = this.windows.desktop;
+    const width = desktop.clientWidth || innerWidth, height = desktop.clientHeight || innerHeight;
     let left = n === 0 ? margin : 2 * margin + firstWidth + k * step;
-    if (left + this.element.offsetWidth > innerWidth) left = margin + (n % 8) * step;
-    this.element.style.left = `${left}px`;
-    this.element.style.top = `${margin + k * step}px`;
+    if (left + this.element.offsetWidth > width) left = margin + (n % 8) * step;
+    const top = margin + k * step;
+    const fit = (at, size, room) => Math.max(0, Math.min(at, room - size));
+    this.element.style.left = `${fit(left, this.element.offsetWidth, width) + desktop.scrollLeft}px`;
+    this.element.style.top = `${fit(top, this.element.offsetHeight, height) + desktop.scrollTop}px`;
   }
 
   makeMovable(bar) {
@@ -141,10 +146,11 @@ class PageWindow {
       const start = { x: e.clientX, y: e.clientY, left: this.element.offsetLeft, top: this.element.offsetTop };
       bar.setPointerCapture(e.pointerId);
       const move = (m) => {
-        // The caption bar stays on the page, so that the window can always be moved back.
-        const left = Math.min(Math.max(start.left + m.clientX - start.x, 40 - this.element.offsetWidth),
-          innerWidth - 40);
-        const top = Math.min(Math.max(start.top + m.clientY - start.y, 0), innerHeight - bar.offsetHeight);
+        // The caption bar stays on the desktop, so that the window can always be moved back.
+        const desktop = this.windows.desktop;
+        const width = desktop.scrollLeft + desktop.clientWidth, height = desktop.scrollTop + desktop.clientHeight;
+        const left = Math.min(Math.max(start.left + m.clientX - start.x, 40 - this.element.offsetWidth), width - 40);
+        const top = Math.min(Math.max(start.top + m.clientY - start.y, 0), height - bar.offsetHeight);
         this.element.style.left = `${left}px`;
         this.element.style.top = `${top}px`;
       };
