@@ -7,7 +7,9 @@ const SVG = 'http://www.w3.org/2000/svg';
 // Sheet units are tenths of a millimetre; the figure's SVG takes them as its user units.
 const mm = (units) => `${units / 10}mm`;
 // The figure's ordinates are at most this high, and no lower than half of it when a full sheet needs the room.
-export const figureWidth = 1650, unitHeight = 220, lowestUnit = 110;
+export const figureWidth = 1650;
+export const unitHeight = 220;
+const lowestUnit = 110;
 // Where the content must end: 2 mm above the footer's line.
 const contentBottom = 282;
 
