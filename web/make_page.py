@@ -135,22 +135,36 @@ def strings(value):
             yield from strings(v)
 
 
+# Each font's licence, named beside it in the style sheet (and in packaging/copyright).
+LICENCES = {
+    "wqy-microhei.ttc": "WenQuanYi Micro Hei, (c) 2008-2009 The WenQuanYi Project Board of Trustees; "
+                        "Apache-2.0 or GPL-3+ with the font exception",
+    "ukai.ttc": "AR PL UKai, (c) 1999 Arphic Technology Co., Ltd.; Arphic Public License",
+}
+NOTICE = "Subset by Kelvaro's web/make_page.py to the characters its page shows; the glyphs are unchanged."
+
+
 def font_face(family, path, text):
-    """A @font-face rule with the font at `path` cut to the characters of `text`, as WOFF2 in a data: URL."""
+    """A @font-face rule with the font at `path` cut to the characters of `text`, as WOFF2 in a data: URL; the
+    font says how it was changed (as the Arphic Public License asks of a modified font)."""
     options = subset.Options()
     options.flavor = "woff2"
     options.hinting = False  # as the desktop draws its sheet: the outlines, not fitted to a pixel grid
     options.font_number = 0
+    options.drop_tables += ["FFTM"]  # a font editor's timestamps, which the subsetter would drop with a warning
     options.name_IDs = ["*"]  # the copyright and licence notices stay in the font
     font = subset.load_font(str(path), options)
     font.recalcTimestamp = False  # the same page from the same sources, byte for byte
     subsetter = subset.Subsetter(options)
     subsetter.populate(text="".join(sorted(set(text))))
     subsetter.subset(font)
+    for platform, encoding, language in ((3, 1, 0x409), (1, 0, 0)):
+        font["name"].setName(NOTICE, 10, platform, encoding, language)
     out = io.BytesIO()
     subset.save_font(font, out, options)
     data = base64.b64encode(out.getvalue()).decode("ascii")
-    return f'@font-face {{ font-family: "{family}"; src: url(data:font/woff2;base64,{data}) format("woff2"); }}\n'
+    licence = LICENCES.get(path.name, "see packaging/copyright")
+    return f'/* {licence}. {NOTICE} */\n@font-face {{ font-family: "{family}"; src: url(data:font/woff2;base64,{data}) format("woff2"); }}\n'
 
 
 def window_css(w):
