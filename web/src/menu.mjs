@@ -45,6 +45,8 @@ export function openMenu(items, x, y, back) {
 export function closeMenu(back) {
   const menu = document.getElementById('context-menu');
   if (!menu) return;
+  // Removing it blurs its item, whose focusout closes the menu again: by then it has no id to be found by.
+  menu.removeAttribute('id');
   menu.remove();
   if (back) back.focus();
 }
