@@ -4,6 +4,10 @@
 #include "sheet_units.h"
 #include "window_test_support.h"
 
+#ifdef KELVARO_PAGE_METRICS
+#include "sheet_json.h"
+#endif
+
 #include <QTest>
 
 #include <cmath>
@@ -52,6 +56,7 @@ class InfluenceFigureTest : public QObject {
   void textsStayLegible_data();
   void textsStayLegible();
   void textsAreTheCoresWorking();
+  void thePageMeasuresAsTheDesktop();
 };
 
 // Positions are in bays (multiples of |J|) from the left outer support.
@@ -187,6 +192,27 @@ void InfluenceFigureTest::textsAreTheCoresWorking() {
                                QStringLiteral("J−B = 0,5"), QStringLiteral("J−W = 1,6"), QStringLiteral("W = 4,4"),
                                QStringLiteral("W = 4,4"), QStringLiteral("Y1 = 0,2666667"), QStringLiteral("Y2 = 1"),
                                QStringLiteral("Y3 = 0,8166667"), QStringLiteral("Y4 = 0,08333334")}));
+}
+
+// The page's module lays the figure out with a table of the font the page carries: its widths are the toolkit's,
+// so that the page's figure is the desktop's.
+void InfluenceFigureTest::thePageMeasuresAsTheDesktop() {
+#ifdef KELVARO_PAGE_METRICS
+  const kelvaro::sheet::TextMeasure desktop = ui::DesktopMeasure(), page = web::PageMeasure();
+  QVERIFY2(std::abs(desktop.lineHeight - page.lineHeight) < 0.5,
+           qPrintable(QStringLiteral("%1 / %2").arg(desktop.lineHeight).arg(page.lineHeight)));
+  for (const auto& [J, B, W] : {std::tuple{6.0, 5.5f, 4.4f}, {6.0, 8.0f, -1.0f}, {12345.678, 5.5f, 4.4f}}) {
+    for (const char32_t separator : {U'.', U','}) {
+      for (const kelvaro::sheet::Label& label : Lay(Ordinates(J, B, W), separator).labels) {
+        const double d = desktop.width(label.text), p = page.width(label.text);
+        QVERIFY2(std::abs(d - p) < 0.5,
+                 qPrintable(QString::fromStdString(label.text) + QStringLiteral(": %1 / %2").arg(d).arg(p)));
+      }
+    }
+  }
+#else
+  QSKIP("built without the browser edition");
+#endif
 }
 
 QTEST_MAIN(InfluenceFigureTest)
