@@ -26,22 +26,6 @@ using namespace Qt::StringLiterals;
 
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-// The name the sheet gives an input that has no caption beside it in its window.
-QString Uncaptioned(Input input) {
-  switch (input) {
-    case Input::Z:
-      return u"折减系数"_s;
-    case Input::Pmax:
-      return u"吊车最大轮压"_s;
-    case Input::Pmin:
-      return u"吊车最小轮压"_s;
-    case Input::AlphaH:
-      return u"横向水平荷载系数"_s;
-    default:
-      return FromUtf8(SymbolOf(input));
-  }
-}
-
 // The width a text may take inside a result field in a given font: a label's contents less the indent a framed
 // label keeps (half an "x"), or a line edit's text area.
 qreal TextRoom(const QWidget* target, const QFont& font) {
@@ -197,23 +181,17 @@ void CalculatorWindow::showSheet() {
   sheetWindow_->activateWindow();
 }
 
-std::vector<SheetInput> CalculatorWindow::sheetInputs() const {
-  const auto labelText = [this](std::string_view label) {
-    return label.empty() ? std::string_view() : forms::ControlNamed(form(), label)->text;
-  };
-  std::vector<SheetInput> rows;
-  for (const forms::Field& f : calculator_.fields) {
-    rows.push_back(
-        {QString::fromStdString(forms::SymbolText(labelText(f.symbol))),
-         f.caption.empty() ? Uncaptioned(f.input) : QString::fromStdString(forms::CaptionText(labelText(f.caption))),
-         control<QLineEdit>(f.box)->text(), FromUtf8(labelText(f.unit))});
-  }
-  return rows;
-}
-
 CalculationSheet CalculatorWindow::sheet() const {
-  return std::visit([this](const auto& record) { return SheetOf(record, windowTitle(), sheetInputs(), separator_); },
-                    *record_);
+  // The fields' texts as typed, by input; the sheet's words and rows come from the window's description.
+  std::array<std::string, InputCount> held;
+  InputTexts texts{};
+  for (const forms::Field& f : calculator_.fields) {
+    const auto i = static_cast<std::size_t>(f.input);
+    held[i] = control<QLineEdit>(f.box)->text().toStdString();
+    texts[i] = held[i];
+  }
+  return kelvaro::sheet::ContentOf(*record_, windowTitle().toStdString(), kelvaro::sheet::InputRows(form(), texts),
+                                   separator_);
 }
 
 bool CalculatorWindow::calculate() {

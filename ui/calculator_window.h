@@ -61,7 +61,6 @@ class CalculatorWindow : public FormWindow {
  private:
   QLineEdit* fieldOf(Input input) const;
   /// The inputs as the sheet lists them: symbol, caption, text as typed and unit, in the description's order.
-  std::vector<SheetInput> sheetInputs() const;
   /// The sheet of the last calculation that succeeded; called only after one has.
   CalculationSheet sheet() const;
   QAction* sheetAction();  // the window's one "计算书…" (Ctrl+P)

@@ -26,7 +26,7 @@ class SheetWindowInterface {
 }  // namespace kelvaro::ui
 
 // A macro, not a constant: moc reads it in the plugin's metadata.
-#define KELVARO_SHEET_WINDOW_IID "org.kelvaro.SheetWindow/1.0"
+#define KELVARO_SHEET_WINDOW_IID "org.kelvaro.SheetWindow/1.1"
 Q_DECLARE_INTERFACE(kelvaro::ui::SheetWindowInterface, KELVARO_SHEET_WINDOW_IID)
 
 namespace kelvaro::ui {

@@ -99,8 +99,8 @@ QByteArray SheetPdf(const CalculationSheet& sheet) {
     QPdfWriter writer(&buffer);
     writer.setPageLayout(A4);
     writer.setResolution(1200);
-    writer.setTitle(QStringLiteral("吊车荷载计算书 - ") + sheet.name);
-    writer.setCreator(ProgramVersion());
+    writer.setTitle(QString::fromStdString(sheet.title + " - " + sheet.name));
+    writer.setCreator(QString::fromStdString(kelvaro::sheet::ProgramVersion()));
     QPainter painter(&writer);
     PaintSheet(painter, QRectF(painter.viewport()), sheet);
   }
@@ -138,11 +138,12 @@ QWidget* ShowSheetWindow(QWidget* open, const CalculationSheet& sheet, QWidget* 
 SheetWindow::SheetWindow(CalculationSheet sheet, QWidget* calculator)
     : QMainWindow(calculator, Qt::Window), sheet_(std::move(sheet)), printer_(QPrinter::HighResolution) {
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(QStringLiteral("计算书 - ") + (calculator ? calculator->windowTitle() : sheet_.name));
+  setWindowTitle(QStringLiteral("计算书 - ") +
+                 (calculator ? calculator->windowTitle() : QString::fromStdString(sheet_.name)));
   printer_.setPageLayout(A4);
   printer_.setFullPage(true);
-  printer_.setDocName(sheet_.name);
-  printer_.setCreator(ProgramVersion());
+  printer_.setDocName(QString::fromStdString(sheet_.name));
+  printer_.setCreator(QString::fromStdString(kelvaro::sheet::ProgramVersion()));
 
   preview_ = new QPrintPreviewWidget(&printer_, this);
   preview_->setAccessibleName(QStringLiteral("计算书预览"));
@@ -185,7 +186,7 @@ SheetWindow::SheetWindow(CalculationSheet sheet, QWidget* calculator)
 
 void SheetWindow::setSheet(CalculationSheet sheet) {
   sheet_ = std::move(sheet);
-  printer_.setDocName(sheet_.name);
+  printer_.setDocName(QString::fromStdString(sheet_.name));
   preview_->updatePreview();
   describe();
 }
@@ -212,7 +213,7 @@ void SheetWindow::exportPdf() {
   fileDialog_->setAcceptMode(QFileDialog::AcceptSave);
   fileDialog_->setFileMode(QFileDialog::AnyFile);
   fileDialog_->setDefaultSuffix(QStringLiteral("pdf"));
-  fileDialog_->selectFile(SuggestedFileName(sheet_.name, QDate::currentDate()));
+  fileDialog_->selectFile(SuggestedFileName(QString::fromStdString(sheet_.name), QDate::currentDate()));
   fileDialog_->setWindowModality(Qt::WindowModal);
   fileDialog_->setAttribute(Qt::WA_DeleteOnClose);
   connect(fileDialog_, &QFileDialog::fileSelected, this, [this](const QString& path) {

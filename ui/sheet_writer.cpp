@@ -6,12 +6,6 @@
 #include <algorithm>
 
 namespace kelvaro::ui::sheet {
-namespace {
-
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-}  // namespace
-
 void Writer::text(double x, double width, const QString& s, int size, Qt::Alignment align) {
   p_.setFont(Font(size));
   const double h = QFontMetricsF(p_.font()).height();
@@ -24,9 +18,8 @@ void Writer::blank(double x, double width) {
 }
 
 void Writer::heading(const QString& s) {
-  static const QString numbers = QStringLiteral("一二三四五六");
   y += 2.5 * Mm;
-  text(Left, Width, numbers.at(sections_++) + QStringLiteral("、") + s, Pt(12));
+  text(Left, Width, s, Pt(12));
   y += 6.5 * Mm;
 }
 
@@ -40,7 +33,7 @@ void Writer::paragraph(const QString& s) {
 
 // Two tables side by side, read down the left one first. A value too long for its cell is drawn smaller, then
 // on two lines, and cut in the middle only when even that is not enough.
-void Writer::inputs(const std::vector<SheetInput>& rows) {
+void Writer::inputs(const std::array<std::string, 4>& columns, const std::vector<kelvaro::sheet::InputRow>& rows) {
   const double half = (Width - 4 * Mm) / 2, row = 6 * Mm;
   const std::array<double, 4> widths = {13 * Mm, 27 * Mm, 28 * Mm, half - 68 * Mm};
   const auto cell = [&](QRectF box, const QString& s, int size) {
@@ -72,10 +65,11 @@ void Writer::inputs(const std::vector<SheetInput>& rows) {
     const std::size_t last = std::min(first + perColumn, rows.size());
     const double bottom = y + static_cast<double>(last - first + 1) * row;
     p_.fillRect(QRectF(x, y, half, row), QColor(235, 235, 235));
-    cells(x, y, {QStringLiteral("符号"), QStringLiteral("名称"), QStringLiteral("数值"), QStringLiteral("单位")}, true);
+    cells(x, y, {Q(columns[0]), Q(columns[1]), Q(columns[2]), Q(columns[3])}, true);
     for (std::size_t i = first; i < last; ++i) {
-      const SheetInput& in = rows[i];
-      cells(x, y + static_cast<double>(i - first + 1) * row, {in.symbol, in.caption, in.text, in.unit}, false);
+      const kelvaro::sheet::InputRow& in = rows[i];
+      cells(x, y + static_cast<double>(i - first + 1) * row, {Q(in.symbol), Q(in.caption), Q(in.text), Q(in.unit)},
+            false);
     }
     p_.setPen(QPen(Qt::black, 0.2 * Mm));
     for (double top = y; top <= bottom + 1; top += row) p_.drawLine(QPointF(x, top), QPointF(x + half, top));
@@ -91,15 +85,15 @@ void Writer::inputs(const std::vector<SheetInput>& rows) {
 
 // One line per statement, the quantities right-aligned; a line too long for the page is broken before an "=",
 // and goes on under the first one.
-void Writer::working(const std::vector<WorkingLine>& lines) {
+void Writer::working(const std::vector<kelvaro::sheet::WorkingRow>& lines) {
   const QFont font = Font(Body);
   const QFontMetricsF fm(font);
   p_.setFont(font);
   double column = 0;
-  for (const WorkingLine& line : lines) column = std::max(column, fm.horizontalAdvance(Text(line.quantity)));
+  for (const auto& line : lines) column = std::max(column, fm.horizontalAdvance(Q(line.quantity)));
   const double x = Left + 3 * Mm + column, step = 5.2 * Mm;
-  for (const WorkingLine& line : lines) {
-    const QString quantity = Text(line.quantity), whole = Text(LineText(line));
+  for (const auto& line : lines) {
+    const QString quantity = Q(line.quantity), whole = Q(line.text);
     const double start = x - fm.horizontalAdvance(quantity);
     if (start + fm.horizontalAdvance(whole) <= Right) {
       p_.drawText(QPointF(start, y + fm.ascent()), whole);
@@ -125,15 +119,14 @@ void Writer::working(const std::vector<WorkingLine>& lines) {
 }
 
 // Caption and value on one line: both centred on the same middle, whatever their sizes.
-void Writer::results(const std::vector<SheetResult>& rows) {
+void Writer::results(const std::vector<kelvaro::sheet::ResultRow>& rows) {
   const double row = 7 * Mm, top = y;
   y += 1.5 * Mm;
-  for (const SheetResult& r : rows) {
+  for (const auto& r : rows) {
     p_.setFont(Font(Body));
-    p_.drawText(QRectF(Left + 5 * Mm, y, 60 * Mm, row), Qt::AlignLeft | Qt::AlignVCenter, r.caption);
+    p_.drawText(QRectF(Left + 5 * Mm, y, 60 * Mm, row), Qt::AlignLeft | Qt::AlignVCenter, Q(r.caption));
     p_.setFont(Font(Pt(12.5)));
-    p_.drawText(QRectF(Left + 65 * Mm, y, Width - 70 * Mm, row), Qt::AlignLeft | Qt::AlignVCenter,
-                r.quantity + QStringLiteral(" = ") + r.value + QStringLiteral(" ") + r.unit);
+    p_.drawText(QRectF(Left + 65 * Mm, y, Width - 70 * Mm, row), Qt::AlignLeft | Qt::AlignVCenter, Q(r.text));
     y += row;
   }
   y += 1.5 * Mm;

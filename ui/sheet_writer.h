@@ -13,6 +13,8 @@ namespace kelvaro::ui::sheet {
 inline constexpr double Left = 25 * Mm, Right = 190 * Mm, Top = 15 * Mm, Width = Right - Left;
 inline constexpr int Body = Pt(10.5), Small = Pt(9);
 
+inline QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
 class Writer {
  public:
   explicit Writer(QPainter& painter) : p_(painter) {}
@@ -21,16 +23,15 @@ class Writer {
   void text(double x, double width, const QString& s, int size, Qt::Alignment align = Qt::AlignLeft);
   /// A line to write on by hand.
   void blank(double x, double width);
-  /// "一、设计依据": numbered in the order the sections come.
+  /// "一、设计依据", numbered already.
   void heading(const QString& s);
   void paragraph(const QString& s);
-  void inputs(const std::vector<SheetInput>& rows);
-  void working(const std::vector<WorkingLine>& lines);
-  void results(const std::vector<SheetResult>& rows);
+  void inputs(const std::array<std::string, 4>& columns, const std::vector<kelvaro::sheet::InputRow>& rows);
+  void working(const std::vector<kelvaro::sheet::WorkingRow>& lines);
+  void results(const std::vector<kelvaro::sheet::ResultRow>& rows);
 
  private:
   QPainter& p_;
-  int sections_ = 0;
 };
 
 }  // namespace kelvaro::ui::sheet

@@ -7,6 +7,7 @@
 #include "form.h"
 #include "json.h"
 #include "messages.h"
+#include "sheet_json.h"
 #include "working.h"
 
 #include <array>
@@ -249,5 +250,27 @@ KELVARO_EXPORT(kelvaro_calculate) bool kelvaro_calculate(std::uint32_t form, cha
   InputTexts inputs;
   for (std::size_t i = 0; i < inputs.size(); ++i) inputs[i] = texts[i];
   answer = CalculationAnswer(Calculate(f.calculator->calculation, inputs, checkOrder, separator));
+  return true;
+}
+
+/// Ctrl+P in a window: its Calculate (the same answer as kelvaro_calculate) and, on success, the sheet of that
+/// calculation as a member `sheet`, its figure `figureWidth` wide with an ordinate of 1 at most `unitHeight` high
+/// (sheet units). One call, so that the sheet cannot show other numbers than the window.
+KELVARO_EXPORT(kelvaro_sheet)
+bool kelvaro_sheet(std::uint32_t form, char32_t separator, double figureWidth, double unitHeight) {
+  if (form >= static_cast<std::uint32_t>(forms::FormCount)) return false;
+  const forms::Form& f = forms::FormOf(static_cast<forms::FormId>(form));
+  if (!f.calculator) return false;
+  std::vector<Input> checkOrder;
+  for (const std::string_view box : f.calculator->checkOrder) checkOrder.push_back(forms::FieldOf(f, box)->input);
+  InputTexts inputs;
+  for (std::size_t i = 0; i < inputs.size(); ++i) inputs[i] = texts[i];
+  const auto outcome = Calculate(f.calculator->calculation, inputs, checkOrder, separator);
+  answer = CalculationAnswer(outcome);
+  if (!outcome) return true;
+  const sheet::Content content =
+      sheet::ContentOf(outcome->record, std::string(f.caption), sheet::InputRows(f, inputs), separator);
+  answer.pop_back();  // the object's closing brace: the sheet is one more member
+  answer += ",\"sheet\":" + SheetJson(content, figureWidth, unitHeight) + "}";
   return true;
 }

@@ -7,19 +7,33 @@ The first window is written into the desktop, so that the first paint needs no s
 <template> that the script clones when the window opens. The geometry goes into the style sheet: the policy allows
 no style attributes.
 
-Python's standard library only: nothing is fetched; the page's modules are put in one inline module script.
+The fonts the windows are laid out with are carried in the page, cut to the characters the page and its sheets
+show (the windows' texts, the sheets' words, ASCII and common punctuation), as WOFF2 in the style sheet; a text a
+user types in a character outside them falls back to the system's fonts.
+
+Python's standard library and fontTools (with brotli): nothing is fetched; the page's modules are put in one
+inline module script.
 """
 import argparse
 import base64
 import hashlib
 import html
+import io
 import json
 import pathlib
 import re
 import sys
 
+from fontTools import subset
+
 # The page's modules, each after those it imports; page.mjs runs the page.
-MODULES = ["core.mjs", "windows.mjs", "calculator.mjs", "menu.mjs", "files.mjs", "page.mjs"]
+MODULES = ["core.mjs", "windows.mjs", "sheet.mjs", "menu.mjs", "calculator.mjs", "files.mjs", "page.mjs"]
+
+# The embedded faces, and the families of the description they stand in for.
+BODY_FACE, TITLE_FACE = "Kelvaro Micro Hei", "Kelvaro UKai"
+TITLE_FAMILIES = {"AR PL UKai CN", "楷体", "KaiTi", "楷体_GB2312", "KaiTi_GB2312", "STKaiti"}
+# Besides the texts found: what numbers and typed names are made of, and common punctuation.
+ALWAYS = "".join(chr(c) for c in range(0x20, 0x7F)) + "０１２３４５６７８９．，。、：；！？（）“”‘’《》…—－−×·±÷≤≥αβγΔ"
 
 
 def csp_hash(text):
@@ -109,6 +123,50 @@ def css_number(n):
     return f"{n:g}"
 
 
+def strings(value):
+    """Every string in a JSON value."""
+    if isinstance(value, str):
+        yield value
+    elif isinstance(value, dict):
+        for v in value.values():
+            yield from strings(v)
+    elif isinstance(value, list):
+        for v in value:
+            yield from strings(v)
+
+
+# Each font's licence, named beside it in the style sheet (and in packaging/copyright).
+LICENCES = {
+    "wqy-microhei.ttc": "WenQuanYi Micro Hei, (c) 2008-2009 The WenQuanYi Project Board of Trustees; "
+                        "Apache-2.0 or GPL-3+ with the font exception",
+    "ukai.ttc": "AR PL UKai, (c) 1999 Arphic Technology Co., Ltd.; Arphic Public License",
+}
+NOTICE = "Subset by Kelvaro's web/make_page.py to the characters its page shows; the glyphs are unchanged."
+
+
+def font_face(family, path, text):
+    """A @font-face rule with the font at `path` cut to the characters of `text`, as WOFF2 in a data: URL; the
+    font says how it was changed (as the Arphic Public License asks of a modified font)."""
+    options = subset.Options()
+    options.flavor = "woff2"
+    options.hinting = False  # as the desktop draws its sheet: the outlines, not fitted to a pixel grid
+    options.font_number = 0
+    options.drop_tables += ["FFTM"]  # a font editor's timestamps, which the subsetter would drop with a warning
+    options.name_IDs = ["*"]  # the copyright and licence notices stay in the font
+    font = subset.load_font(str(path), options)
+    font.recalcTimestamp = False  # the same page from the same sources, byte for byte
+    subsetter = subset.Subsetter(options)
+    subsetter.populate(text="".join(sorted(set(text))))
+    subsetter.subset(font)
+    for platform, encoding, language in ((3, 1, 0x409), (1, 0, 0)):
+        font["name"].setName(NOTICE, 10, platform, encoding, language)
+    out = io.BytesIO()
+    subset.save_font(font, out, options)
+    data = base64.b64encode(out.getvalue()).decode("ascii")
+    licence = LICENCES.get(path.name, "see packaging/copyright")
+    return f'/* {licence}. {NOTICE} */\n@font-face {{ font-family: "{family}"; src: url(data:font/woff2;base64,{data}) format("woff2"); }}\n'
+
+
 def window_css(w):
     kind = w["kind"]
     width, height = w["client"]["pixels"]
@@ -118,7 +176,8 @@ def window_css(w):
         rules.append(f"#{kind}-{c['name']} {{ left: {x}px; top: {y}px; width: {cw}px; height: {ch}px; }}")
         if "font" in c:
             f = c["font"]
-            families = ", ".join(json.dumps(family, ensure_ascii=False) for family in f["families"])
+            face = TITLE_FACE if TITLE_FAMILIES & set(f["families"]) else BODY_FACE
+            families = ", ".join(json.dumps(family, ensure_ascii=False) for family in [face, *f["families"]])
             style = ("italic " if f["italic"] else "") + ("bold " if f["bold"] else "")
             rules.append(f"#{kind}-{c['name']} {{ font: {style}{css_number(f['pointSize'])}pt {families}, serif; }}")
     return "\n".join(rules)
@@ -131,7 +190,7 @@ def behaviour(data):
             "windows": [{k: w[k] for k in keep if k in w} for w in data["windows"]]}
 
 
-def make_page(module, sources, assets, data):
+def make_page(module, sources, assets, data, fonts):
     for w in data["windows"]:
         w["iconUrl"] = data_url(assets / w["icon"])
         for c in w["controls"]:
@@ -139,7 +198,14 @@ def make_page(module, sources, assets, data):
                 c["pictureUrl"] = data_url(assets / c["picture"])
     first = next(w for w in data["windows"] if w["kind"] == data["first"])
     template = (sources / "page.html").read_text(encoding="utf-8")
-    style = (sources / "page.css").read_text(encoding="utf-8")
+    body_font, title_font, sheet_texts = fonts
+    # The characters of the windows, of the page's own words and of the sheets; the title face only for its texts.
+    shown = "".join(strings(data)) + sheet_texts + ALWAYS
+    shown += "".join((sources / name).read_text(encoding="utf-8") for name in [*MODULES, "page.html"])
+    titles = "".join(c["text"] for w in data["windows"] for c in w["controls"]
+                     if "font" in c and TITLE_FAMILIES & set(c["font"]["families"]))
+    style = font_face(BODY_FACE, body_font, shown) + font_face(TITLE_FACE, title_font, titles + ALWAYS)
+    style += (sources / "page.css").read_text(encoding="utf-8")
     style += "\n/* Where each window's controls lie, from the windows' description. */\n"
     style += "\n".join(window_css(w) for w in data["windows"]) + "\n"
     script = bundle(sources)
@@ -154,6 +220,7 @@ def make_page(module, sources, assets, data):
         "script-src " + csp_hash(script) + " 'wasm-unsafe-eval'",
         "style-src " + csp_hash(style),
         "img-src data:",
+        "font-src data:",
         "base-uri 'none'",
         "form-action 'none'",
     ])
@@ -181,10 +248,14 @@ def main():
     parser.add_argument("--sources", type=pathlib.Path, required=True, help="web/src")
     parser.add_argument("--assets", type=pathlib.Path, required=True, help="the SVG icons and pictures")
     parser.add_argument("--windows", type=pathlib.Path, required=True, help="the windows' description (page.json)")
+    parser.add_argument("--font", type=pathlib.Path, required=True, help="the windows' face (WenQuanYi Micro Hei)")
+    parser.add_argument("--title-font", type=pathlib.Path, required=True, help="the About title's (AR PL UKai)")
+    parser.add_argument("--sheet-texts", type=pathlib.Path, required=True, help="the sheets' words (sheet_texts)")
     parser.add_argument("--out", type=pathlib.Path, required=True)
     args = parser.parse_args()
     data = json.loads(args.windows.read_text(encoding="utf-8"))
-    page = make_page(args.module, args.sources, args.assets, data)
+    fonts = (args.font, args.title_font, args.sheet_texts.read_text(encoding="utf-8"))
+    page = make_page(args.module, args.sources, args.assets, data, fonts)
     args.out.parent.mkdir(parents=True, exist_ok=True)
     args.out.write_text(page, encoding="utf-8")
 

@@ -19,56 +19,41 @@
 #include <QToolBar>
 
 using namespace kelvaro;
+using kelvaro::sheet::InputRow;
 using kelvaro::ui::CalculationSheet;
-using kelvaro::ui::SheetInput;
 
 namespace {
 
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-std::vector<SheetInput> Inputs(const QStringList& symbols, const QStringList& captions, const QStringList& texts,
-                               const QStringList& units) {
-  std::vector<SheetInput> rows;
-  for (qsizetype i = 0; i < symbols.size(); ++i) rows.push_back({symbols[i], captions[i], texts[i], units[i]});
-  return rows;
+// The three calculators' sheets from their fields' texts, as the windows hand them over: the inputs' rows from the
+// windows' description.
+CalculationSheet SheetOf(forms::FormId form, const char* name, const QStringList& t, char32_t separator) {
+  const forms::Form& f = forms::FormOf(form);
+  std::array<std::string, InputCount> held;
+  InputTexts texts{};
+  for (qsizetype i = 0; i < t.size(); ++i) {
+    const auto input = static_cast<std::size_t>(f.calculator->fields[static_cast<std::size_t>(i)].input);
+    held[input] = t[i].toStdString();
+    texts[input] = held[input];
+  }
+  std::vector<Input> order;
+  for (const std::string_view box : f.calculator->checkOrder) order.push_back(forms::FieldOf(f, box)->input);
+  const auto answer = Calculate(f.calculator->calculation, texts, order, separator);
+  if (!answer) qFatal("%s fails: %s", name, answer.error().message.c_str());
+  return kelvaro::sheet::ContentOf(answer->record, name, kelvaro::sheet::InputRows(f, texts), separator);
 }
 
-// The three calculators' sheets from their fields' texts, as the windows hand them over.
+// The fields in the window's order of its description's fields.
 CalculationSheet Vertical(const QStringList& t, char32_t separator = U'.') {  // Z, J, B, W, Pmax, Pmin
-  const std::string Z = t[0].toStdString(), J = t[1].toStdString(), B = t[2].toStdString(), W = t[3].toStdString(),
-                    Pmax = t[4].toStdString(), Pmin = t[5].toStdString();
-  const auto d = ComputeVerticalLoads(VerticalLoadTexts{Z, J, B, W, Pmax, Pmin}, separator);
-  if (!d) qFatal("the vertical loads fail");
-  return ui::SheetOf(
-      *d, U("吊车Dmax和Dmin计算"),
-      Inputs({U("Z"), U("J"), U("B"), U("W"), U("Pmax"), U("Pmin")},
-             {U("折减系数"), U("柱距"), U("吊车宽度"), U("大车轮距"), U("吊车最大轮压"), U("吊车最小轮压")}, t,
-             {QString(), U("米"), U("米"), U("米"), U("Kn"), U("Kn")}),
-      separator);
+  return SheetOf(forms::FormId::VerticalLoads, "吊车Dmax和Dmin计算", t, separator);
 }
-
 CalculationSheet MinWheel(const QStringList& t, char32_t separator = U'.') {  // Pmax, G, Q, N
-  const std::string Pmax = t[0].toStdString(), G = t[1].toStdString(), Q = t[2].toStdString(), N = t[3].toStdString();
-  const auto p = ComputeMinWheelPressure(MinWheelPressureTexts{Pmax, G, Q, N}, separator);
-  if (!p) qFatal("the minimum wheel pressure fails");
-  return ui::SheetOf(*p, U("吊车最小轮压计算"),
-                     Inputs({U("Pmax"), U("G"), U("Q"), U("N")},
-                            {U("吊车最大轮压"), U("吊车总重量"), U("吊车额定起重量"), U("每端轮数")}, t,
-                            {U("Kn"), U("t"), U("t"), U("个")}),
-                     separator);
+  return SheetOf(forms::FormId::MinWheelPressure, "吊车最小轮压计算", t, separator);
 }
-
 CalculationSheet Horizontal(const QStringList& t, char32_t separator = U'.') {  // αH, Z, G1, N, Q, J, B, W
-  std::vector<std::string> s;
-  for (const QString& text : t) s.push_back(text.toStdString());
-  const auto h = ComputeHorizontalLoads(HorizontalLoadTexts{s[2], s[4], s[0], s[1], s[3], s[5], s[6], s[7]}, separator);
-  if (!h) qFatal("the horizontal loads fail");
-  return ui::SheetOf(*h, U("吊车横向水平刹车力"),
-                     Inputs({U("αH"), U("Z"), U("G1"), U("N"), U("Q"), U("J"), U("B"), U("W")},
-                            {U("系数"), U("折减系数"), U("小车重"), U("所有吊车轮总数"), U("吊车额定起重量"), U("柱距"),
-                             U("吊车宽度"), U("大车轮距")},
-                            t, {QString(), QString(), U("t"), U("个"), U("t"), U("米"), U("米"), U("米")}),
-                     separator);
+  return SheetOf(forms::FormId::HorizontalLoads, "吊车横向水平刹车力", t, separator);
 }
 
 QString Run(const QString& tool, const QStringList& arguments) {
@@ -89,19 +74,16 @@ QString WithoutSpaces(QString s) {
 // Every text the sheet must show: the inputs as typed, each working line, the figure's texts, the results.
 QStringList Expected(const CalculationSheet& sheet) {
   QStringList texts;
-  for (const SheetInput& in : sheet.inputs) texts << in.symbol << in.caption << in.text << in.unit;
-  for (const WorkingLine& line : sheet.working) texts << QString::fromStdString(LineText(line));
+  for (const InputRow& in : sheet.inputs) texts << Q(in.symbol) << Q(in.caption) << Q(in.text) << Q(in.unit);
+  for (const auto& line : sheet.working) texts << Q(line.text);
   if (sheet.ordinates) {
     for (const Dimension& d : DimensionChain(*sheet.ordinates, sheet.decimalSeparator)) {
-      texts << QString::fromUtf8(d.name.data(), qsizetype(d.name.size())) + U(" = ") + QString::fromStdString(d.text);
+      texts << Q(std::string(d.name) + " = " + d.text);
     }
-    for (std::size_t i = 0; i < 4; ++i) {
-      const WorkingLine& line = sheet.working[i];
-      texts << QString::fromStdString(line.quantity + " = " + line.result);
-    }
+    const std::vector<WorkingLine> ordinates = WorkingOf(*sheet.ordinates, sheet.decimalSeparator);
+    for (std::size_t i = 0; i < 4; ++i) texts << Q(ordinates[i].quantity + " = " + ordinates[i].result);
   }
-  for (const ui::SheetResult& r : sheet.results)
-    texts << r.caption << r.quantity + U(" = ") + r.value + U(" ") + r.unit;
+  for (const auto& r : sheet.results) texts << Q(r.caption) << Q(r.text);
   return texts;
 }
 
@@ -166,9 +148,11 @@ void CalculationSheetTest::pdfShowsEveryNumber() {
     QVERIFY2(text.contains(WithoutSpaces(expected)), qPrintable(expected));
   for (const QString& wrong : absent) QVERIFY2(!text.contains(WithoutSpaces(wrong)), qPrintable(wrong));
   QVERIFY(text.contains(U("吊车荷载计算书")));
-  QVERIFY(text.contains(WithoutSpaces(sheet.name)));
+  QVERIFY(text.contains(WithoutSpaces(Q(sheet.name))));
   QVERIFY(text.contains(U("GB50009-2012")));
-  QVERIFY(text.contains(WithoutSpaces(ui::ProgramVersion())));
+  QVERIFY(text.contains(WithoutSpaces(Q(kelvaro::sheet::ProgramVersion()))));
+  // A sheet writes kN, never the windows' Kn.
+  QVERIFY(!text.contains(U("Kn")));
   for (const char* blank : {"工程名称：", "设计：", "校对：", "审核：", "日期："}) QVERIFY(text.contains(U(blank)));
   // A wheel beyond an outer support is named in the note under the figure.
   const bool beyond = sheet.ordinates && std::ranges::any_of(sheet.ordinates->beyondSupport, std::identity());

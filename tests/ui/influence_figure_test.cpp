@@ -4,12 +4,16 @@
 #include "sheet_units.h"
 #include "window_test_support.h"
 
+#ifdef KELVARO_PAGE_METRICS
+#include "sheet_json.h"
+#endif
+
 #include <QTest>
 
 #include <cmath>
 
 using namespace kelvaro;
-using kelvaro::ui::InfluenceFigure;
+using kelvaro::sheet::Figure;
 
 namespace {
 
@@ -20,6 +24,11 @@ InfluenceOrdinates Ordinates(double J, float B, float W) {
   if (!y) qFatal("ordinates for J = %g", J);
   return *y;
 }
+
+Figure Lay(const InfluenceOrdinates& y, char32_t separator = U'.') {
+  return ui::DesktopFigure(y, separator, Width, Unit);
+}
+QRectF Rect(const kelvaro::sheet::Box& b) { return QRectF(b.x, b.y, b.width, b.height); }
 
 QString Describe(const QRectF& r) {
   return QStringLiteral("(%1, %2 %3×%4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
@@ -47,6 +56,7 @@ class InfluenceFigureTest : public QObject {
   void textsStayLegible_data();
   void textsStayLegible();
   void textsAreTheCoresWorking();
+  void thePageMeasuresAsTheDesktop();
 };
 
 // Positions are in bays (multiples of |J|) from the left outer support.
@@ -86,7 +96,7 @@ void InfluenceFigureTest::geometry() {
   QFETCH(double, from);
   QFETCH(double, to);
   const InfluenceOrdinates y = Ordinates(J, B, W);
-  const ui::FigureGeometry g = ui::GeometryOf(y);
+  const kelvaro::sheet::FigureGeometry g = kelvaro::sheet::GeometryOf(y);
   const double s = J < 0 ? -1 : 1;
   QCOMPARE(QList<double>(g.supports.begin(), g.supports.end()), (QList<double>{0, s, 2 * s}));
   for (qsizetype i = 0; i < 4; ++i) {
@@ -96,31 +106,35 @@ void InfluenceFigureTest::geometry() {
   QVERIFY(std::abs(g.from - from) < 1e-6);
   QVERIFY(std::abs(g.to - to) < 1e-6);
   // The stretch drawn fills the figure's width: the same drawing scale for every bay.
-  const InfluenceFigure figure(y, U'.', Width, Unit);
-  QVERIFY(figure.xOf(g.from) >= 0 && figure.xOf(g.to) <= Width);
-  QVERIFY(figure.xOf(g.to) - figure.xOf(g.from) > 0.85 * Width);
+  double left = Width, right = 0;
+  for (const kelvaro::sheet::Shape& shape : Lay(y).shapes) {
+    for (const auto& [x, _] : shape.points) left = std::min(left, x), right = std::max(right, x);
+  }
+  QVERIFY(left >= 0 && right <= Width);
+  QVERIFY(right - left > 0.85 * Width);
 }
 
 void InfluenceFigureTest::ordinatesToScale() {
-  const InfluenceFigure example(Ordinates(6, 5.5f, 4.4f), U'.', Width, Unit);
-  QCOMPARE(example.ordinateHeight(1), Unit);
-  QVERIFY(std::abs(example.ordinateHeight(0) / Unit - 1.6 / 6) < 1e-6);
-  QVERIFY(std::abs(example.ordinateHeight(3) / Unit - 0.5 / 6) < 1e-6);
-  QVERIFY(example.note().isEmpty());
+  const Figure example = Lay(Ordinates(6, 5.5f, 4.4f));
+  QCOMPARE(example.ordinateHeights[1], Unit);
+  QVERIFY(std::abs(example.ordinateHeights[0] / Unit - 1.6 / 6) < 1e-6);
+  QVERIFY(std::abs(example.ordinateHeights[3] / Unit - 0.5 / 6) < 1e-6);
+  QVERIFY(example.note.empty());
 
   // Wheels beyond an outer support are marked 0, and a note says why.
-  const InfluenceFigure beyond(Ordinates(6, 8, -1), U'.', Width, Unit);
-  QCOMPARE(beyond.ordinateHeight(2), 0.0);
-  QCOMPARE(beyond.ordinateHeight(3), 0.0);
-  QCOMPARE(beyond.note(), QStringLiteral("注：Y3、Y4 的车轮在边支座以外，不对本柱产生荷载，竖标取 0。"));
+  const Figure beyond = Lay(Ordinates(6, 8, -1));
+  QCOMPARE(beyond.ordinateHeights[2], 0.0);
+  QCOMPARE(beyond.ordinateHeights[3], 0.0);
+  QCOMPARE(QString::fromStdString(beyond.note),
+           QStringLiteral("注：Y3、Y4 的车轮在边支座以外，不对本柱产生荷载，竖标取 0。"));
   // An ordinate above 1 stands out of the line, to the same scale as the rest.
-  QVERIFY(beyond.ordinateHeight(0) > beyond.ordinateHeight(1));
-  QVERIFY(std::abs(beyond.ordinateHeight(0) / beyond.ordinateHeight(1) - 7.0 / 6) < 1e-6);
+  QVERIFY(beyond.ordinateHeights[0] > beyond.ordinateHeights[1]);
+  QVERIFY(std::abs(beyond.ordinateHeights[0] / beyond.ordinateHeights[1] - 7.0 / 6) < 1e-6);
 
   // A huge one is cut at the top of the drawing, and the rest is not squashed to nothing.
-  const InfluenceFigure huge(Ordinates(6, 1000, -1000), U'.', Width, Unit);
-  QVERIFY(huge.ordinateHeight(0) <= 1.25 * Unit);
-  QVERIFY(huge.ordinateHeight(1) >= Unit / 2);
+  const Figure huge = Lay(Ordinates(6, 1000, -1000));
+  QVERIFY(huge.ordinateHeights[0] <= 1.25 * Unit);
+  QVERIFY(huge.ordinateHeights[1] >= Unit / 2);
 }
 
 void InfluenceFigureTest::textsStayLegible_data() {
@@ -147,34 +161,58 @@ void InfluenceFigureTest::textsStayLegible() {
   QFETCH(float, B);
   QFETCH(float, W);
   for (const char32_t separator : {U'.', U','}) {
-    const InfluenceFigure figure(Ordinates(J, B, W), separator, Width, Unit);
-    const auto& labels = figure.labels();
+    const Figure figure = Lay(Ordinates(J, B, W), separator);
+    const auto& labels = figure.labels;
     QVERIFY(labels.size() >= 11);
     for (std::size_t i = 0; i < labels.size(); ++i) {
-      const QRectF& box = labels[i].box;
-      QVERIFY2(box.left() >= 0 && box.right() <= Width && box.top() >= 0 && box.bottom() <= figure.height(),
-               qPrintable(labels[i].text + Describe(box)));
+      const QRectF box = Rect(labels[i].box);
+      const QString text = QString::fromStdString(labels[i].text);
+      QVERIFY2(box.left() >= 0 && box.right() <= Width && box.top() >= 0 && box.bottom() <= figure.height,
+               qPrintable(text + Describe(box)));
       for (std::size_t j = i + 1; j < labels.size(); ++j) {
-        QVERIFY2(!box.intersects(labels[j].box), qPrintable(labels[i].text + QStringLiteral(" / ") + labels[j].text));
+        QVERIFY2(!box.intersects(Rect(labels[j].box)),
+                 qPrintable(text + QString::fromStdString(" / " + labels[j].text)));
       }
-      for (const QLineF& leader : figure.leaders()) {
+      for (const auto& [a, b] : figure.leaders) {
+        const QLineF leader(a.x, a.y, b.x, b.y);
         const bool own = box.contains(leader.p2()) || box.contains(leader.p2() + QPointF(0, 1));
-        QVERIFY2(own || !Crosses(leader, box), qPrintable(labels[i].text));
+        QVERIFY2(own || !Crosses(leader, box), qPrintable(text));
       }
     }
-    QVERIFY(figure.height() < 90 * ui::sheet::Mm);
+    QVERIFY(figure.height < 90 * ui::sheet::Mm);
   }
 }
 
 void InfluenceFigureTest::textsAreTheCoresWorking() {
-  const InfluenceFigure figure(Ordinates(6, 5.5f, 4.4f), U',', Width, Unit);
   QStringList texts;
-  for (const ui::FigureLabel& label : figure.labels()) texts << label.text;
+  for (const kelvaro::sheet::Label& label : Lay(Ordinates(6, 5.5f, 4.4f), U',').labels)
+    texts << QString::fromStdString(label.text);
   texts.sort();
   QCOMPARE(texts, (QStringList{QStringLiteral("B−W = 1,1"), QStringLiteral("J = 6"), QStringLiteral("J = 6"),
                                QStringLiteral("J−B = 0,5"), QStringLiteral("J−W = 1,6"), QStringLiteral("W = 4,4"),
                                QStringLiteral("W = 4,4"), QStringLiteral("Y1 = 0,2666667"), QStringLiteral("Y2 = 1"),
                                QStringLiteral("Y3 = 0,8166667"), QStringLiteral("Y4 = 0,08333334")}));
+}
+
+// The page's module lays the figure out with a table of the font the page carries: its widths are the toolkit's,
+// so that the page's figure is the desktop's.
+void InfluenceFigureTest::thePageMeasuresAsTheDesktop() {
+#ifdef KELVARO_PAGE_METRICS
+  const kelvaro::sheet::TextMeasure desktop = ui::DesktopMeasure(), page = web::PageMeasure();
+  QVERIFY2(std::abs(desktop.lineHeight - page.lineHeight) < 0.5,
+           qPrintable(QStringLiteral("%1 / %2").arg(desktop.lineHeight).arg(page.lineHeight)));
+  for (const auto& [J, B, W] : {std::tuple{6.0, 5.5f, 4.4f}, {6.0, 8.0f, -1.0f}, {12345.678, 5.5f, 4.4f}}) {
+    for (const char32_t separator : {U'.', U','}) {
+      for (const kelvaro::sheet::Label& label : Lay(Ordinates(J, B, W), separator).labels) {
+        const double d = desktop.width(label.text), p = page.width(label.text);
+        QVERIFY2(std::abs(d - p) < 0.5,
+                 qPrintable(QString::fromStdString(label.text) + QStringLiteral(": %1 / %2").arg(d).arg(p)));
+      }
+    }
+  }
+#else
+  QSKIP("built without the browser edition");
+#endif
 }
 
 QTEST_MAIN(InfluenceFigureTest)

@@ -74,7 +74,7 @@ class LocaleTest : public QObject {
     pdftotext.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
     QVERIFY(pdftotext.waitForFinished());
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    for (const char* number : {"(6 − 4.4) / 6 = 0.2666667", "J−W = 1.6", "Y4 = 0.08333334", "Dmin = 58.5 Kn"}) {
+    for (const char* number : {"(6 − 4.4) / 6 = 0.2666667", "J−W = 1.6", "Y4 = 0.08333334", "Dmin = 58.5 kN"}) {
       QVERIFY2(text.contains(QString::fromUtf8(number).replace(u'.', sep)), number);
     }
   }

@@ -35,7 +35,7 @@ class SheetLoaderTest : public QObject {
     QTest::newRow("not a plugin") << scratch("not_a_plugin.so") << QStringList{};
     QTest::newRow("another interface version") << QString::fromUtf8(KELVARO_OLD_SHEET_PLUGIN)
                                                << QStringList{QStringLiteral("提供 org.kelvaro.SheetWindow/0.9"),
-                                                              QStringLiteral("需要 org.kelvaro.SheetWindow/1.0")};
+                                                              QStringLiteral("需要 org.kelvaro.SheetWindow/1.1")};
   }
   void refusesWhatIsNotTheSheetModule() {
     QFETCH(QString, path);
@@ -59,14 +59,14 @@ class SheetLoaderTest : public QObject {
     QVERIFY(again && *again == *loaded);
 
     CalculationSheet first;
-    first.name = QStringLiteral("吊车Dmax和Dmin计算");
+    first.name = "吊车Dmax和Dmin计算";
     const std::unique_ptr<QWidget> window((*loaded)->show(nullptr, first, nullptr));
     QVERIFY(window);
     QVERIFY(window->inherits("kelvaro::ui::SheetWindow"));
     QCOMPARE(window->windowTitle(), QStringLiteral("计算书 - 吊车Dmax和Dmin计算"));
     // A window it made takes the next sheet rather than another window being opened.
     CalculationSheet next = first;
-    next.name = QStringLiteral("吊车横向水平荷载计算");
+    next.name = "吊车横向水平荷载计算";
     QCOMPARE((*loaded)->show(window.get(), next, nullptr), window.get());
   }
 };

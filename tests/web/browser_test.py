@@ -6,9 +6,11 @@ worked example and two refusals (examples.json).
 
 Usage: browser_test.py <kelvaro.html> <page.json> <examples.json> <screenshot dir> [test names]
 """
+import base64
 import http.server
 import json
 import pathlib
+import subprocess
 import sys
 import tempfile
 import threading
@@ -230,10 +232,12 @@ class BrowserEdition(unittest.TestCase):
                     want["buddy"] = f"{kind}-{c['buddy']}" if c.get("buddy") else None
                     self.assertEqual(shown[c["name"]], want, c["name"])
                 if "font" in (title := next((c for c in spec["controls"] if "font" in c), {})):
+                    # The face the page carries first, then the description's own.
                     font = self.page.js("const s = getComputedStyle(arguments[0]);"
-                                        " return [s.fontSize, s.fontWeight, s.fontFamily.split(',')[0].replaceAll('\"', '')]",
+                                        " return [s.fontSize, s.fontWeight,"
+                                        " ...s.fontFamily.split(',').slice(0, 2).map((f) => f.trim().replaceAll('\"', ''))]",
                                         self.page.control(kind, title["name"]))
-                    self.assertEqual(font, [f"{title['font']['pointSize'] * 4 / 3:g}px", "700",
+                    self.assertEqual(font, [f"{title['font']['pointSize'] * 4 / 3:g}px", "700", "Kelvaro UKai",
                                             title["font"]["families"][0]])
 
     def test_the_focus_opens_on_the_first_of_the_tab_order_and_tab_follows_it(self):
@@ -475,6 +479,89 @@ class BrowserEdition(unittest.TestCase):
         for field, text in EXAMPLES[kind]["typed"].items():
             self.page.type_into(kind, field, text)
         self.page.control(kind, CALCULATORS[kind]["calculate"]).click()
+
+    def ctrl_p(self):
+        ActionChains(self.driver).key_down(Keys.CONTROL).send_keys("p").key_up(Keys.CONTROL).perform()
+
+    def test_ctrl_p_prints_the_sheet_on_one_a4_page_with_its_fonts(self):
+        for kind in CALCULATORS:
+            with self.subTest(window=kind):
+                self.page.open()
+                self.open_with_example(kind)
+                self.ctrl_p()
+                sheet = self.driver.find_element(By.CSS_SELECTOR, "#sheet-layer .sheet-page")
+                # The window shows the results Ctrl+P calculated; the sheet writes them with kN.
+                for field, text in EXAMPLES[kind]["results"].items():
+                    self.assertEqual(self.page.text(kind, field), text, field)
+                self.assertIn("kN", sheet.text)
+                self.assertNotIn("Kn", sheet.text)
+                pdf = SHOTS / f"sheet_{kind}.pdf"
+                SHOTS.mkdir(parents=True, exist_ok=True)
+                pdf.write_bytes(base64.b64decode(self.driver.execute_cdp_cmd(
+                    "Page.printToPDF", {"preferCSSPageSize": True, "printBackground": True})["data"]))
+                info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=True).stdout
+                self.assertRegex(info, r"Pages:\s+1\n")
+                self.assertRegex(info, r"Page size:.*\(A4\)")
+                fonts = subprocess.run(["pdffonts", pdf], capture_output=True, text=True, check=True).stdout
+                fonts = fonts.strip().split("\n")[2:]
+                self.assertTrue(fonts and all(" yes " in f for f in fonts), fonts)
+                text = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True, check=True).stdout
+                for field, result in EXAMPLES[kind]["results"].items():
+                    self.assertIn(result, text, field)
+                # Escape closes it, and the focus is back in the window.
+                ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
+                self.assertEqual(self.driver.find_elements(By.ID, "sheet-layer"), [])
+                self.assertTrue(self.page.js("return arguments[0].contains(document.activeElement)",
+                                             self.page.window(kind)))
+
+    def test_a_refused_calculation_opens_no_sheet(self):
+        self.open_with_example(FIRST)
+        bad = EXAMPLES[FIRST]["notANumber"]
+        self.page.type_into(FIRST, bad["field"], bad["text"])
+        self.ctrl_p()
+        self.assertEqual(self.page.message(FIRST), {**MESSAGE_BOX, "text": bad["message"]})
+        self.assertEqual(self.driver.find_elements(By.ID, "sheet-layer"), [])
+
+    def test_copy_puts_a_result_on_the_clipboard(self):
+        self.driver.execute_cdp_cmd("Browser.grantPermissions", {
+            "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+        self.open_with_example(FIRST)
+        self.page.control(FIRST, CALCULATORS[FIRST]["calculate"]).click()
+        field, want = next(iter(EXAMPLES[FIRST]["results"].items()))
+        ActionChains(self.driver).context_click(self.page.control(FIRST, field)).perform()
+        items = self.driver.find_elements(By.CSS_SELECTOR, "#context-menu .menu-item")
+        self.assertEqual([i.text for i in items], ["复制", "计算书…"])
+        items[0].click()
+        got = self.driver.execute_async_script(
+            "const done = arguments[0]; navigator.clipboard.readText().then(done, (e) => done(String(e)));")
+        self.assertEqual(got, want)
+        # From the keyboard: Shift+F10 in the window opens its menu, with the sheet and each result to copy.
+        self.page.control(FIRST, list(EXAMPLES[FIRST]["typed"])[0]).click()
+        ActionChains(self.driver).key_down(Keys.SHIFT).send_keys(Keys.F10).key_up(Keys.SHIFT).perform()
+        items = [i.text for i in self.driver.find_elements(By.CSS_SELECTOR, "#context-menu .menu-item")]
+        self.assertEqual(items[0], "计算书…")
+        self.assertEqual(len(items), 1 + len(EXAMPLES[FIRST]["results"]))
+        ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
+
+    def test_every_caption_fits_and_every_window_opens_inside_small_screens(self):
+        for width, height, scale in [(1366, 768, 1), (1024, 600, 1), (683, 384, 2)]:
+            with self.subTest(screen=f"{width}x{height}@{scale}"):
+                self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                    "width": width, "height": height, "deviceScaleFactor": scale, "mobile": False})
+                self.page.open()
+                for kind in WINDOWS:
+                    self.page.js("kelvaroWindows.show(arguments[0])", kind)
+                overflowing = self.page.js("""return [...document.querySelectorAll(
+                    '#desktop .caption, #desktop .result-label, #desktop .button, #desktop .frame-caption')]
+                    .filter((e) => e.scrollWidth > e.clientWidth).map((e) => e.id || e.textContent);""")
+                self.assertEqual(overflowing, [])
+                outside = self.page.js("""const desktop = document.getElementById('desktop');
+                    return [...desktop.querySelectorAll(':scope > section.window')].filter((w) =>
+                      w.offsetLeft < 0 || w.offsetTop < 0 ||
+                      (w.offsetWidth <= desktop.clientWidth && w.offsetLeft + w.offsetWidth > desktop.clientWidth))
+                      .map((w) => w.dataset.kind);""")
+                self.assertEqual(outside, [])
+        self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
     def test_screenshot_of_every_window(self):
         SHOTS.mkdir(parents=True, exist_ok=True)

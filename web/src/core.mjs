@@ -174,5 +174,16 @@ export async function kelvaroCore(moduleBytes) {
       if (!m.kelvaro_write_file(formId)) throw new RangeError(`window ${formId} calculates nothing`);
       return fileAnswer();
     },
+    /**
+     * Ctrl+P in a window: calculate's answer and, on success, its sheet as `sheet` (what it says, and its figure's
+     * shapes and texts in tenths of a millimetre: `figureWidth` wide, an ordinate of 1 at most `unitHeight` high).
+     */
+    sheet(formId, texts, sep, figureWidth, unitHeight) {
+      symbols.forEach((_, i) => putText(i, texts[i] ?? ''));
+      if (!m.kelvaro_sheet(formId, separator(sep), figureWidth, unitHeight)) {
+        throw new RangeError(`window ${formId} calculates nothing`);
+      }
+      return answer();
+    },
   });
 }

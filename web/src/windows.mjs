@@ -150,21 +150,27 @@ class PageWindow {
   }
 
   // The default placement: the first window at the top left, the others beside it where there is room, each a
-  // little lower and to the right of the one before; on a view narrower than a window, at its left edge.
+  // little lower and to the right of the one before; never beyond the right or bottom edge of the page while it
+  // fits, and never beyond its top or left edge, so that its caption bar is always in reach.
   place(n, firstWidth) {
     const margin = 16, step = 28, k = n === 0 ? 0 : (n - 1) % 8;
+    const desktop = this.windows.desktop;
+    const width = desktop.clientWidth || innerWidth, height = desktop.clientHeight || innerHeight;
     let left = n === 0 ? margin : 2 * margin + firstWidth + k * step;
-    if (left + this.element.offsetWidth > innerWidth) left = margin + (n % 8) * step;
-    left = Math.max(0, Math.min(left, innerWidth - this.element.offsetWidth));
-    this.element.style.left = `${left}px`;
-    this.element.style.top = `${margin + k * step}px`;
+    if (left + this.element.offsetWidth > width) left = margin + (n % 8) * step;
+    const top = margin + k * step;
+    const fit = (at, size, room) => Math.max(0, Math.min(at, room - size));
+    this.element.style.left = `${fit(left, this.element.offsetWidth, width) + desktop.scrollLeft}px`;
+    this.element.style.top = `${fit(top, this.element.offsetHeight, height) + desktop.scrollTop}px`;
   }
 
   // The caption bar stays on the view, 40 pixels of it at least, so that the window can always be moved back.
   moveTo(left, top) {
-    const bar = this.captionBar.offsetHeight;
-    this.element.style.left = `${Math.min(Math.max(left, 40 - this.element.offsetWidth), innerWidth - 40)}px`;
-    this.element.style.top = `${Math.max(Math.min(top, innerHeight - bar), 0)}px`;
+    const desktop = this.windows.desktop, bar = this.captionBar.offsetHeight;
+    const width = desktop.scrollLeft + (desktop.clientWidth || innerWidth);
+    const height = desktop.scrollTop + (desktop.clientHeight || innerHeight);
+    this.element.style.left = `${Math.min(Math.max(left, 40 - this.element.offsetWidth), width - 40)}px`;
+    this.element.style.top = `${Math.max(Math.min(top, height - bar), 0)}px`;
   }
 
   keepReachable() {

@@ -1,0 +1,71 @@
+// Writes every text a sheet can show besides the digits and signs of its numbers, one per line: the three worked
+// examples' sheets, and a figure with wheels beyond the supports for its note. The page's fonts are cut to the
+// characters of these and of the windows (web/make_page.py). Qt-free, like the page's other data.
+#include "content.h"
+#include "figure.h"
+#include "form.h"
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+using namespace kelvaro;
+
+namespace {
+
+void Put(std::FILE* out, std::string_view text) {
+  std::fprintf(out, "%.*s\n", static_cast<int>(text.size()), text.data());
+}
+
+void PutSheet(std::FILE* out, const sheet::Content& s) {
+  for (const std::string* t :
+       {&s.title, &s.name, &s.project, &s.basisHeading, &s.basis, &s.inputsHeading, &s.figureHeading, &s.figureCaption,
+        &s.workingHeading, &s.resultsHeading, &s.program, &s.page}) {
+    Put(out, *t);
+  }
+  for (const auto& t : s.signatures) Put(out, t);
+  for (const auto& t : s.columns) Put(out, t);
+  for (const auto& r : s.inputs) Put(out, r.symbol + " " + r.caption + " " + r.text + " " + r.unit);
+  for (const auto& w : s.working) Put(out, w.text);
+  for (const auto& r : s.results) Put(out, r.caption + " " + r.text);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: kelvaro_sheet_texts <out.txt>\n");
+    return 2;
+  }
+  std::FILE* out = std::fopen(argv[1], "w");
+  if (!out) return 1;
+  for (const forms::Form* f : forms::AllForms()) {
+    if (!f->calculator) continue;
+    std::array<std::string, InputCount> held;
+    InputTexts texts{};
+    for (const forms::Field& field : f->calculator->fields) {  // the fields' own texts, then what the example types
+      texts[static_cast<std::size_t>(field.input)] = forms::ControlNamed(*f, field.box)->text;
+    }
+    for (const forms::Typed& typed : f->calculator->example) {
+      const auto i = static_cast<std::size_t>(forms::FieldOf(*f, typed.box)->input);
+      held[i] = std::string(typed.text);
+      texts[i] = held[i];
+    }
+    std::vector<Input> order;
+    for (const std::string_view box : f->calculator->checkOrder) order.push_back(forms::FieldOf(*f, box)->input);
+    const auto answer = Calculate(f->calculator->calculation, texts, order);
+    if (!answer) {
+      std::fprintf(stderr, "kelvaro_sheet_texts: %.*s: %s\n", static_cast<int>(f->caption.size()), f->caption.data(),
+                   answer.error().message.c_str());
+      return 1;
+    }
+    PutSheet(out, sheet::ContentOf(answer->record, std::string(f->caption), sheet::InputRows(*f, texts), U'.'));
+  }
+  // Wheels beyond both supports: the note under the figure.
+  const auto beyond = ComputeOrdinates(6, 8, -1);
+  if (!beyond) return 1;
+  const sheet::TextMeasure none{[](std::string_view) { return 0.0; }, 0};
+  Put(out, sheet::FigureOf(*beyond, U'.', 1650, 220, none).note);
+  return std::fclose(out) == 0 ? 0 : 1;
+}
