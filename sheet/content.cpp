@@ -130,6 +130,24 @@ Content ContentOf(const Record& record, std::string name, std::vector<InputRow> 
   return s;
 }
 
+std::vector<std::string> TextLines(const Content& sheet) {
+  // Parts joined by single spaces, the empty ones left out.
+  const auto line = [](std::initializer_list<std::string_view> parts) {
+    std::string out;
+    for (const std::string_view part : parts) {
+      if (part.empty()) continue;
+      if (!out.empty()) out += ' ';
+      out += part;
+    }
+    return out;
+  };
+  std::vector<std::string> lines{sheet.name, sheet.basis};
+  for (const InputRow& in : sheet.inputs) lines.push_back(line({in.caption, in.symbol, "=", in.text, in.unit}));
+  for (const WorkingRow& w : sheet.working) lines.push_back(w.text);
+  for (const ResultRow& r : sheet.results) lines.push_back(line({r.caption, r.text}));
+  return lines;
+}
+
 std::string ProgramVersion() { return "Kelvaro " KELVARO_VERSION; }
 
 }  // namespace kelvaro::sheet

@@ -68,6 +68,10 @@ using Record = decltype(Answer::record);
 /// The sheet of a successful calculation.
 Content ContentOf(const Record& record, std::string name, std::vector<InputRow> inputs, char32_t decimalSeparator);
 
+/// The sheet as lines of plain text, as a screen reader reads it: the name, what it follows, each input
+/// ("柱距 J = 6 米"), each line of the working, each result.
+std::vector<std::string> TextLines(const Content& sheet);
+
 /// The program's name and version, as the footer gives them.
 std::string ProgramVersion();
 

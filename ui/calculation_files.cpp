@@ -1,5 +1,7 @@
 #include "calculation_files.h"
 
+#include "content.h"
+
 #include <QAction>
 #include <QDate>
 #include <QDir>
@@ -76,7 +78,8 @@ std::optional<QString> SaveCalculationFileAt(const QString& path, const Calculat
 }
 
 FileNotes NotesNow(std::vector<std::pair<std::string, std::string>> results) {
-  return {"Kelvaro " KELVARO_VERSION, QDate::currentDate().toString(Qt::ISODate).toStdString(), std::move(results)};
+  return {kelvaro::sheet::ProgramVersion(), QDate::currentDate().toString(Qt::ISODate).toStdString(),
+          std::move(results)};
 }
 
 QStringList RecentFiles() {

@@ -70,24 +70,8 @@ QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), 
 }  // namespace
 
 QStringList SheetText(const CalculationSheet& sheet) {
-  QStringList lines{sheet.name, sheet.basis};
-  const auto line = [](QStringList parts) {
-    parts.removeAll(QString());
-    return parts.join(u' ');
-  };
-  for (const SheetInput& in : sheet.inputs)
-    lines << line({in.caption, in.symbol, QStringLiteral("="), in.text, in.unit});
-  for (const WorkingLine& w : sheet.working) {
-    QStringList parts{FromUtf8(w.quantity)};
-    for (const std::string& step : {w.formula, w.numbers, w.result}) {
-      if (!step.empty() && step != w.quantity) parts << QStringLiteral("=") << FromUtf8(step);
-    }
-    parts << FromUtf8(w.unit);
-    if (w.beyondSupport) parts << QStringLiteral("（%1）").arg(FromUtf8(BeyondSupportNote));
-    lines << line(parts);
-  }
-  for (const SheetResult& r : sheet.results)
-    lines << line({r.caption, r.quantity, QStringLiteral("="), r.value, r.unit});
+  QStringList lines;
+  for (const std::string& line : sheet::TextLines(sheet)) lines << FromUtf8(line);
   return lines;
 }
 

@@ -3,6 +3,7 @@
 // reads the answer (kelvaro_file_answer): JSON with the window's id and texts, the file's content, or the message.
 // Kept apart from bridge.cpp's buffers: a file is up to 1 MiB, a calculation's texts are short.
 #include "calculation_file.h"
+#include "content.h"
 #include "form.h"
 #include "json.h"
 
@@ -12,8 +13,6 @@
 #include <vector>
 
 #define KELVARO_EXPORT(name) extern "C" __attribute__((export_name(#name)))
-#define KELVARO_STRING(x) KELVARO_STRING_(x)
-#define KELVARO_STRING_(x) #x
 
 namespace kelvaro::web {
 namespace {
@@ -106,7 +105,7 @@ KELVARO_EXPORT(kelvaro_write_file) bool kelvaro_write_file(std::uint32_t form) {
   if (!f.calculator) return false;
   FieldTexts texts{f.calculator->calculation};
   for (std::size_t i = 0; i < texts.texts.size(); ++i) texts.texts[i] = slots[FirstInput + i];
-  FileNotes notes{"Kelvaro " KELVARO_STRING(KELVARO_VERSION) "（网页版）", slots[DateSlot], {}};
+  FileNotes notes{kelvaro::sheet::ProgramVersion() + "（网页版）", slots[DateSlot], {}};
   for (const ResultId result : ResultsOf(f.calculator->calculation)) {
     const std::string& shown = slots[FirstResult + static_cast<std::uint32_t>(result)];
     if (!shown.empty()) notes.results.emplace_back(NameOf(result), shown);

@@ -19,9 +19,8 @@ QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 ui::CalculationSheet WorkedExample() {
   const auto d = ComputeVerticalLoads(VerticalLoadTexts{"0.9", "6", "5.5", "4.4", "100", "30"}, U'.');
   if (!d) qFatal("the worked example fails");
-  return ui::SheetOf(*d, U("吊车Dmax和Dmin计算"),
-                     {{U("B"), U("吊车宽度"), U("5.5"), U("米")}, {U("Pmax"), U("吊车最大轮压"), U("100"), U("Kn")}},
-                     U'.');
+  return sheet::ContentOf(*d, "吊车Dmax和Dmin计算",
+                          {{"B", "吊车宽度", "5.5", "米"}, {"Pmax", "吊车最大轮压", "100", "kN"}}, U'.');
 }
 
 }  // namespace
@@ -71,12 +70,12 @@ class SheetWindowTest : public QObject {
     const QString read = QAccessible::queryAccessibleInterface(preview)->text(QAccessible::Description);
     for (const char* line :
          {"吊车Dmax和Dmin计算", "吊车宽度 B = 5.5 米", "Y4 = (J − B) / J = (6 − 5.5) / 6 = 0.08333334",
-          "Dmax = (SumY × Z) × Pmax = (2.166667 × 0.9) × 100 = 195 Kn"}) {
+          "Dmax = (SumY × Z) × Pmax = (2.166667 × 0.9) × 100 = 195 kN"}) {
       QVERIFY2(read.split(u'\n').contains(U(line)), qPrintable(read));
     }
     // A new calculation is read anew.
     ui::CalculationSheet other = WorkedExample();
-    other.name = U("另一个");
+    other.name = "另一个";
     w->setSheet(other);
     QVERIFY(QAccessible::queryAccessibleInterface(preview)->text(QAccessible::Description).startsWith(U("另一个\n")));
     delete w;
