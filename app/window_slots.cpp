@@ -1,5 +1,7 @@
 #include "window_slots.h"
 
+#include "crane_arrangement_window.h"
+
 namespace kelvaro::app {
 namespace {
 
@@ -7,17 +9,25 @@ std::size_t Index(forms::FormId id) { return static_cast<std::size_t>(id); }
 
 }  // namespace
 
-ui::FormWindow* WindowSlots::window(forms::FormId id) const {
-  ui::FormWindow* w = slots_[Index(id)];
+QWidget* WindowSlots::openWindow(forms::FormId id) const {
+  QWidget* w = slots_[Index(id)];
   // A closed window is deleted on the next turn of the event loop; until then it no longer counts as open.
   return w && w->isVisible() ? w : nullptr;
 }
 
-ui::FormWindow* WindowSlots::show(forms::FormId id) {
-  ui::FormWindow* w = window(id);
+QWidget* WindowSlots::open(forms::FormId id) {
+  QWidget* w = openWindow(id);
   if (!w) {
-    w = ui::MakeWindow(id);
-    connect(w, &ui::FormWindow::showWindowRequested, this, [this](forms::FormId other) { show(other); });
+    const auto request = [this](forms::FormId other) { open(other); };
+    if (id == forms::FormId::CraneArrangement) {
+      auto* cranes = new ui::CraneArrangementWindow;
+      connect(cranes, &ui::CraneArrangementWindow::showWindowRequested, this, request);
+      w = cranes;
+    } else {
+      auto* form = ui::MakeWindow(id);
+      connect(form, &ui::FormWindow::showWindowRequested, this, request);
+      w = form;
+    }
     slots_[Index(id)] = w;
   }
   w->show();

@@ -37,6 +37,8 @@ std::string_view CaptionOf(CraneField field);
 std::string CraneTexts::* MemberOf(CraneField field);
 
 enum class ArrangementField : unsigned char { J1, J2, Order, MaxOnRail, OtherSpanCranes, Crane };
+/// The arrangement's own texts by field (not Crane).
+std::string CraneArrangementTexts::* MemberOf(ArrangementField field);
 /// The input a failure blames: one of the arrangement's own, or `craneField` of crane `crane` (0-based).
 struct ArrangementInput {
   ArrangementField field = ArrangementField::J1;

@@ -5,6 +5,7 @@
 #include "calculation.h"
 #include "utf8.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
@@ -188,6 +189,11 @@ std::string_view CaptionOf(CraneField field) {
 }
 
 std::string CraneTexts::* MemberOf(CraneField field) { return CraneTextNames[static_cast<std::size_t>(field)].second; }
+
+std::string CraneArrangementTexts::* MemberOf(ArrangementField field) {
+  return ArrangementTextNames[std::min<std::size_t>(static_cast<std::size_t>(field), ArrangementTextNames.size() - 1)]
+      .second;
+}
 
 std::string CraneLabel(const CraneArrangementData& data, std::size_t crane) {
   return LabelOf(data.cranes[crane].name, crane);

@@ -26,12 +26,12 @@ constexpr CraneColumn Columns[] = {
     {B, "m", "", {}, 5},
     {WheelsPerSide, "", "", Wheels, 4},
     {Spacings, "m", "如 1.6+5.2+1.6", {}, 11},
-    {EndDistance, "m", "空：对称", {}, 6},
+    {EndDistance, "m", "空：对称", {}, 8},
     {Duty, "", "", Duties, 7},
     {AlphaH, "", "", {}, 5},
     {Q, "t", "", {}, 5},
     {Q1, "t", "", {}, 5},
-    {BrakingWheels, "", "空：一半", {}, 6},
+    {BrakingWheels, "", "空：一半", {}, 8},
 };
 static_assert(std::size(Columns) == CraneFieldCount);
 static_assert(

@@ -35,6 +35,8 @@ std::string_view NameOf(FormId id) {
       return "HorizontalLoads";
     case FormId::AlphaCoefficient:
       return "AlphaCoefficient";
+    case FormId::CraneArrangement:
+      return "CraneArrangement";
   }
   return {};
 }
