@@ -3,6 +3,7 @@
 import { kelvaroCore } from './core.mjs';
 import { PageWindows } from './windows.mjs';
 import { makeCalculator } from './calculator.mjs';
+import { makeCranes } from './cranes.mjs';
 
 // The module is inlined as base64; decoding it needs no request of any kind.
 function moduleBytes() {
@@ -30,7 +31,12 @@ ready.catch((error) => {
 
 const data = JSON.parse(document.getElementById('kelvaro-windows').textContent);
 const windows = new PageWindows(desktop, data, browserSeparator());
-windows.onCreate = makeCalculator(ready, windows, data.messageBox);
+const wireCalculator = makeCalculator(ready, windows, data.messageBox);
+const wireCranes = makeCranes(ready, windows, data.messageBox);
+windows.onCreate = (w) => {
+  wireCalculator(w);
+  wireCranes(w);
+};
 // As the desktop program ends with its last window, the page says so and stays as it is.
 windows.onEnd = () => {
   const note = document.getElementById('ended');
