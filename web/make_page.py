@@ -127,17 +127,17 @@ def crane_client_html(w):
     buttons = "".join(f"<button{attributes(id=cid(b['does']), data_name=b['does'], class_='button', type='button')}>"
                       f"{html.escape(b['text'], quote=False)}</button>" for b in c["buttons"])
     results = "".join(f"<span>{html.escape(r['caption'])}</span><span>{html.escape(r['symbol'])} =</span>"
-                      f"<output{attributes(id=cid(r['control']), class_='result-label', aria_label=r['accessibleName'])}> </output>"
+                      f"<output{attributes(id=cid(r['control']), data_name=r['control'], class_='result-label', aria_label=r['accessibleName'])}> </output>"
                       f"<span>{html.escape(r['unit'])}</span>" for r in c["results"])
     longitudinal = "".join(f"<span hidden>{html.escape(t['accessibleName'])} =</span>"
-                           f"<output{attributes(id=cid(t['control']), class_='result-label', aria_label=t['accessibleName'], hidden='')}> </output>"
+                           f"<output{attributes(id=cid(t['control']), data_name=t['control'], class_='result-label', aria_label=t['accessibleName'], hidden='')}> </output>"
                            for t in c["longitudinal"])
     return (f"<div class=\"bays\">{bays}</div>"
             f"<fieldset class=\"cranes\"><legend>吊车（每台一行，轮压 kN/轮）</legend><table>{head}{''.join(rows)}</table></fieldset>"
             f"<div class=\"options\">{options}</div><div class=\"buttons\">{buttons}</div>"
             f"<fieldset class=\"results\"><legend>结果</legend><div class=\"result-grid\">{results}</div>"
-            f"<div class=\"longitudinal\">{longitudinal}</div><p{attributes(id=cid('warnings'), class_='warnings')}></p></fieldset>"
-            f"<div{attributes(id=cid('figure'), class_='figure', role='img', aria_label=c['diagramName'])}></div>")
+            f"<div class=\"longitudinal\">{longitudinal}</div><p{attributes(id=cid('warnings'), data_name='warnings', class_='warnings')}></p></fieldset>"
+            f"<div{attributes(id=cid('figure'), data_name='figure', class_='figure', role='img', aria_label=c['diagramName'])}></div>")
 
 
 def window_html(w, active=False):

@@ -199,7 +199,8 @@ std::string CraneWindowData() {
   std::vector<std::string> bays, columns, inputs, options, results, longitudinal, buttons, rows;
   std::vector<std::string_view> tabOrder;
   for (const BayRow& b : d.bays) {
-    bays.push_back(Object({{"control", String(b.symbol)}, {"index", Int(static_cast<int>(b.field))},
+    bays.push_back(Object({{"control", String(b.symbol)},
+                           {"index", Int(static_cast<int>(b.field))},
                            {"caption", String(b.caption)},
                            {"symbol", String(b.symbol)},
                            {"unit", String(b.unit)},
@@ -252,18 +253,19 @@ std::string CraneWindowData() {
                               {"unit", String(r.unit)},
                               {"accessibleName", String(ResultName(r.result))}}));
   }
-  const Members cranes{{"bays", Array(bays)},
-                       {"columns", Array(columns)},
-                       {"rows", Array(rows)},
-                       {"firstCranes", Int(static_cast<int>(d.firstCranes))},
-                       {"options", Array(options)},
-                       {"buttons", Array(buttons)},
-                       {"results", Array(results)},
-                       {"longitudinal", Array(longitudinal)},
-                       {"diagramName", String(d.diagramName)},
-                       {"shortcut", String(CraneWindowShortcut)},
-                       {"menuText", String(CraneWindowMenuText)},
-                       {"shortcutNote", String("按 " + std::string(CraneWindowShortcut) + " 打开" + std::string(d.caption))}};
+  const Members cranes{
+      {"bays", Array(bays)},
+      {"columns", Array(columns)},
+      {"rows", Array(rows)},
+      {"firstCranes", Int(static_cast<int>(d.firstCranes))},
+      {"options", Array(options)},
+      {"buttons", Array(buttons)},
+      {"results", Array(results)},
+      {"longitudinal", Array(longitudinal)},
+      {"diagramName", String(d.diagramName)},
+      {"shortcut", String(CraneWindowShortcut)},
+      {"menuText", String(CraneWindowMenuText)},
+      {"shortcutNote", String("按 " + std::string(CraneWindowShortcut) + " 打开" + std::string(d.caption))}};
   return Object({{"kind", String(NameOf(FormId::CraneArrangement))},
                  {"id", Id(FormId::CraneArrangement)},
                  {"caption", String(d.caption)},
@@ -343,6 +345,40 @@ std::string ExampleData(const Form& form) {
        {"allEmpty", Object({{"message", String(empty.message)}, {"focus", String(BoxOf(form, empty.empty.back()))}})}});
 }
 
+// The several-cranes worked example typed into its controls, what the native core shows for it, and a refusal.
+std::string CraneExampleData() {
+  const CraneArrangementTexts example = CraneArrangementExample();
+  Members typed;
+  std::vector<std::string> names;
+  names.reserve(example.cranes.size() * CraneFieldCount + 2);
+  typed.emplace_back("J1", String(example.J1));
+  typed.emplace_back("J2", String(example.J2));
+  for (std::size_t i = 0; i < example.cranes.size(); ++i) {
+    for (const auto& [field, member] : CraneTextNames) {
+      if (field == "wheelsPerSide" || field == "duty") continue;  // chosen, not typed
+      typed.emplace_back(names.emplace_back("crane" + std::to_string(i + 1) + "-" + std::string(field)),
+                         String(example.cranes[i].*member));
+    }
+  }
+  const auto answer = CalculateCraneArrangement(example);
+  if (!answer) Fail(FormOf(FirstForm), "the several-cranes example is refused: " + answer.error().message);
+  Members shown, notes;
+  for (const ArrangementValue& v : answer->results) {
+    shown.emplace_back(NameOf(v.id), String(v.text));
+    notes.emplace_back(NameOf(v.id), String(v.howReached));
+  }
+  CraneArrangementTexts bad = example;
+  bad.cranes[1].B = "0";
+  const auto refused = CalculateCraneArrangement(bad);
+  if (refused) Fail(FormOf(FirstForm), "a crane with B = 0 is not refused");
+  return Object(
+      {{"typed", Object(typed)},
+       {"results", Object(shown)},
+       {"notes", Object(notes)},
+       {"badB",
+        Object({{"field", String("crane2-B")}, {"text", String("0")}, {"message", String(refused.error().message)}})}});
+}
+
 bool Write(const char* path, const std::string& text) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << text << '\n';
@@ -365,6 +401,7 @@ int main(int argc, char* argv[]) {
     if (form->calculator) examples.emplace_back(NameOf(form->id), ExampleData(*form));
   }
   windows.push_back(CraneWindowData());
+  examples.emplace_back(NameOf(FormId::CraneArrangement), CraneExampleData());
   const std::string page =
       Object({{"first", String(NameOf(FirstForm))},
               {"messageBox", Object({{"title", String(FailureTitle)}, {"button", String(MessageButton)}})},
