@@ -191,6 +191,7 @@ void CraneArrangementWindow::addRow(const CraneTexts& texts) {
   auto* parent = table_->parentWidget();
   auto* label = new QLabel(u"吊车%1"_s.arg(i + 1), parent);
   table_->addWidget(label, static_cast<int>(i) + 1, 0);
+  label->show();
   rowLabels_.push_back(label);
   std::array<QWidget*, CraneFieldCount> editors{};
   const int average = fontMetrics().averageCharWidth();
@@ -211,6 +212,7 @@ void CraneArrangementWindow::addRow(const CraneTexts& texts) {
     const std::string& text = texts.*MemberOf(column.field);
     SetText(editor, column.field == CraneField::Name ? QString::fromStdString(text) : Local(text, separator_));
     table_->addWidget(editor, static_cast<int>(i) + 1, static_cast<int>(c) + 1);
+    editor->show();  // a row added to an open window shows at once, not on the next turn of the event loop
     editors[field] = editor;
   }
   rows_.push_back(editors);
