@@ -46,6 +46,9 @@ bench: deps
 	$(CMAKE) --preset release
 	$(CMAKE) --build --preset release
 	build/release/bench/kelvaro_bench
+	$(CMAKE) --preset dev
+	$(CMAKE) --build --preset dev --target kelvaro_web
+	node bench/crane_page.mjs build/web/kelvaro.wasm web/src/core.mjs
 	bench/startup.sh build/release 20
 	bench/instructions.sh build/release
 

@@ -3,6 +3,7 @@
 // Ctrl+P makes it.
 #include "calculator_window.h"
 #include "crane_arrangement_window.h"
+#include "crane_sheet_view.h"
 #include "linked_sheet_window.h"
 #include "look.h"
 #include "sheet_window.h"
@@ -77,6 +78,15 @@ int main(int argc, char* argv[]) {
   const QString cranesPath = dir.filePath(u"crane_arrangement_window.png"_s);
   if (!cranes->screen()->grabWindow(cranes->winId()).save(cranesPath)) return 1;
   std::printf("%s\n", qPrintable(cranesPath));
+  if (argc > 2) {
+    const QString sheetPath = QDir(QString::fromLocal8Bit(argv[2])).filePath(u"sheet_crane_arrangement_window.pdf"_s);
+    if (!kelvaro::ui::SaveCraneSheetPdf(
+            kelvaro::forms::CraneSheetOf(cranes->texts(), *cranes->answer(), kelvaro::ui::SystemDecimalSeparator()),
+            sheetPath)) {
+      return 1;
+    }
+    std::printf("%s\n", qPrintable(sheetPath));
+  }
   cranes->close();
   return argc > 2 ? SaveSheets(windowSlots, QDir(QString::fromLocal8Bit(argv[2]))) : 0;
 }

@@ -139,6 +139,18 @@ struct CraneArrangement {
   std::vector<double> longitudinal{};  // T_L of each crane
   double longitudinalRail = 0;         // the two largest
 };
+/// What each wheel of the critical position puts on the column: its Pmax, Pmin and (with H1) T times its ordinate.
+struct WheelShare {
+  double Pmax, Pmin;
+  std::optional<double> T;
+};
+struct WheelShares {
+  std::vector<WheelShare> wheels{};  // as Placement::wheels
+  WheelShare sum{};
+};
+struct CraneArrangement;
+WheelShares SharesOf(const CraneArrangement& arrangement);
+
 /// The search for numbers that Validate accepts.
 CraneArrangement ComputeCraneArrangement(const CraneArrangementData& data);
 

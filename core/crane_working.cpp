@@ -86,6 +86,18 @@ std::string_view NameOf(ArrangementResult result) {
   return i < names.size() ? names[i] : std::string_view();
 }
 
+WheelShares SharesOf(const CraneArrangement& r) {
+  WheelShares out{{}, {0, 0, r.T.empty() ? std::nullopt : std::optional<double>(0)}};
+  for (const PlacedWheel& w : r.vertical.wheels) {
+    const Crane& c = r.data.cranes[w.crane];
+    const WheelShare& share = out.wheels.emplace_back(
+        c.Pmax * w.y, c.Pmin * w.y, r.T.empty() ? std::nullopt : std::optional<double>(r.T[w.crane] * w.y));
+    out.sum.Pmax += share.Pmax, out.sum.Pmin += share.Pmin;
+    if (share.T) *out.sum.T += *share.T;
+  }
+  return out;
+}
+
 std::string WheelLabel(const PlacedWheel& wheel) {
   return "吊车" + std::to_string(wheel.crane + 1) + " 轮" + std::to_string(wheel.wheel + 1);
 }

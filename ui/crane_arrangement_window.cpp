@@ -2,12 +2,14 @@
 
 #include "calculator_window.h"
 #include "crane_figure.h"
+#include "crane_sheet_view.h"
 #include "figure_painter.h"
 #include "look.h"
 #include "messages.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDate>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -182,7 +184,26 @@ CraneArrangementWindow::CraneArrangementWindow()
   figure_->setAccessibleName(FromUtf8(d.diagramName));
   layout->addWidget(figure_, 1);
 
+  // The sheet: Ctrl+P anywhere in the window, and the window's context menu.
+  auto* sheet = new QAction(u"计算书…"_s, this);
+  sheet->setShortcut(QKeySequence::Print);
+  connect(sheet, &QAction::triggered, this, &CraneArrangementWindow::showSheet);
+  addAction(sheet);
+  setContextMenuPolicy(Qt::ActionsContextMenu);
+  buttons_.front()->setToolTip(
+      u"按 %1 计算并打开计算书，可导出 PDF"_s.arg(sheet->shortcut().toString(QKeySequence::NativeText)));
+
   setTexts(forms::CraneArrangementDefaults());
+}
+
+void CraneArrangementWindow::showSheet() {
+  if (!calculate()) return;
+  if (!sheet_) sheet_ = new CraneSheetWindow(this);
+  sheet_->setSheet(forms::CraneSheetOf(texts(), *answer_, separator_),
+                   windowTitle() + u"_"_s + QDate::currentDate().toString(u"yyyyMMdd"_s));
+  sheet_->show();
+  sheet_->raise();
+  sheet_->activateWindow();
 }
 
 void CraneArrangementWindow::addRow(const CraneTexts& texts) {
@@ -290,6 +311,11 @@ bool CraneArrangementWindow::calculate() {
   QStringList working;
   for (const WorkingLine& line : answer_->working) working << FromUtf8(LineText(line));
   figure_->setToolTip(working.join(u'\n'));
+  // An open sheet shows the calculation the window shows.
+  if (sheet_) {
+    sheet_->setSheet(forms::CraneSheetOf(texts(), *answer_, separator_),
+                     windowTitle() + u"_"_s + QDate::currentDate().toString(u"yyyyMMdd"_s));
+  }
   return true;
 }
 

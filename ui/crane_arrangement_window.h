@@ -25,6 +25,7 @@ class QPushButton;
 namespace kelvaro::ui {
 
 class FigureView;
+class CraneSheetWindow;
 
 class CraneArrangementWindow : public QWidget {
   Q_OBJECT
@@ -48,6 +49,8 @@ class CraneArrangementWindow : public QWidget {
   void clear();
   void addCrane();
   void removeCrane();
+  /// Calculates as 计算 does and, only when that succeeds, shows the sheet (Ctrl+P).
+  void showSheet();
 
  signals:
   void showWindowRequested(kelvaro::forms::FormId form);
@@ -71,6 +74,7 @@ class CraneArrangementWindow : public QWidget {
   FigureView* figure_ = nullptr;
   std::optional<ArrangementAnswer> answer_;
   QPointer<QMessageBox> messageBox_;
+  QPointer<CraneSheetWindow> sheet_;
 };
 
 }  // namespace kelvaro::ui

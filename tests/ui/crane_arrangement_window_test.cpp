@@ -2,12 +2,14 @@
 // calculation shown with its notes and figure, a refusal with the focus on the input and no text changed, the
 // table's rows, and the way in from every calculator.
 #include "crane_arrangement_window.h"
+#include "crane_sheet_view.h"
 #include "figure_painter.h"
 #include "window_slots.h"
 #include "window_test_support.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 
 #include <memory>
@@ -145,6 +147,30 @@ class CraneArrangementWindowTest : public QObject {
       QCOMPARE(box->text(), QString::fromUtf8(row.text));
       QCOMPARE(Shown(*w, "Dmax"), QStringLiteral("515.4"));  // the last results stay
     }
+  }
+
+  void ctrlPShowsTheSheetOnlyAfterACalculation() {
+    auto w = Open();
+    w->setTexts(forms::CraneArrangementExample());
+    Named<QLineEdit>(*w, QStringLiteral("J1"))->setText(QStringLiteral("x"));
+    w->showSheet();
+    QVERIFY(!t::TakeMessage(w).isEmpty());
+    QVERIFY(!w->findChild<ui::CraneSheetWindow*>());
+    Named<QLineEdit>(*w, QStringLiteral("J1"))->setText(QStringLiteral("6"));
+    QAction* print = nullptr;
+    for (QAction* a : w->actions()) {
+      if (a->shortcut() == QKeySequence(QKeySequence::Print)) print = a;
+    }
+    QVERIFY(print);
+    print->trigger();
+    auto* sheet = w->findChild<ui::CraneSheetWindow*>();
+    QVERIFY(sheet && sheet->isVisible());
+    QCOMPARE(sheet->sheet().title, "多台吊车荷载计算书");
+    // An open sheet follows the next calculation.
+    Named<QLineEdit>(*w, QStringLiteral("J2"))->setText(QStringLiteral("6"));
+    QVERIFY(w->calculate());
+    QCOMPARE(sheet->sheet().figure.texts.size(), w->figure()->figure().texts.size());
+    QVERIFY(ui::SaveCraneSheetPdf(sheet->sheet(), QDir::temp().filePath(QStringLiteral("kelvaro_crane_sheet.pdf"))));
   }
 
   void everyCalculatorOpensItByItsMenuAndShortcut() {
