@@ -75,7 +75,7 @@ screenshots: build
 	done
 	/usr/bin/python3 tests/web/browser_test.py build/web/kelvaro.html build/web/page.json build/web/examples.json \
 	  docs/screenshots/web \
-	  BrowserEdition.test_screenshot_of_every_window
+	  BrowserEdition.test_screenshot_of_every_window BrowserEdition.test_several_cranes_window
 
 clean:
 	rm -rf build
