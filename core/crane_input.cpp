@@ -240,7 +240,23 @@ std::expected<CraneArrangementData, ArrangementFailure> ReadCraneArrangement(con
 std::optional<ArrangementFailure> Validate(const CraneArrangementData& data, char32_t sep) {
   const auto now = [sep](double value) { return "（现为 " + FormatValue(value, sep) + "）"; };
   for (const auto& [field, J] : {std::pair{ArrangementField::J1, data.J1}, std::pair{ArrangementField::J2, data.J2}}) {
+    if (std::isinf(J)) return Fail(NotANumber, {field}, std::string(NameOf(field)) + " 必须是有限的数。");
     if (!(J > 0)) return Fail(NotPositive, {field}, std::string(NameOf(field)) + " 必须大于 0" + now(J) + "。");
+  }
+  // Numbers from elsewhere may be infinite, which no text reads as: the search would meet ∞ − ∞.
+  for (std::size_t i = 0; i < data.cranes.size() && i < MaxCranes; ++i) {
+    const Crane& c = data.cranes[i];
+    using enum CraneField;
+    std::vector<std::pair<CraneField, std::optional<double>>> values{
+        {Pmax, c.Pmax},     {Pmin, c.Pmin}, {B, c.B},   {EndDistance, c.endDistance},
+        {AlphaH, c.alphaH}, {Q, c.Q},       {Q1, c.Q1}, {BrakingWheels, c.brakingWheels}};
+    for (const double s : c.spacings) values.emplace_back(Spacings, s);
+    for (const auto& [field, value] : values) {
+      if (value && std::isinf(*value)) {
+        return Fail(NotANumber, Of(i, field),
+                    CraneLabel(data, i) + " 的 " + std::string(CaptionOf(field)) + " 必须是有限的数。");
+      }
+    }
   }
   if (data.cranes.empty()) {
     return Fail(NoCrane, Of(0, CraneField::Pmax), "没有吊车。请在表中至少填写一台吊车的 Pmax、Pmin、B 和轮距。");

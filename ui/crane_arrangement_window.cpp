@@ -1,6 +1,7 @@
 #include "crane_arrangement_window.h"
 
 #include "calculator_window.h"
+#include "crane_controls.h"
 #include "crane_figure.h"
 #include "crane_sheet_view.h"
 #include "figure_painter.h"
@@ -20,53 +21,8 @@
 #include <QVBoxLayout>
 
 namespace kelvaro::ui {
-namespace {
 
 using namespace Qt::StringLiterals;
-
-QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-QString Text(const QWidget* editor) {
-  if (const auto* box = qobject_cast<const QLineEdit*>(editor)) return box->text();
-  if (const auto* choice = qobject_cast<const QComboBox*>(editor)) return choice->currentData().toString();
-  return {};
-}
-
-void SetText(QWidget* editor, const QString& text) {
-  if (auto* box = qobject_cast<QLineEdit*>(editor)) box->setText(text);
-  if (auto* choice = qobject_cast<QComboBox*>(editor)) {
-    const int at = choice->findData(text);
-    if (at >= 0) choice->setCurrentIndex(at);
-  }
-}
-
-QComboBox* Choices(std::span<const forms::ChoiceItem> items, QWidget* parent) {
-  auto* box = new QComboBox(parent);
-  for (const forms::ChoiceItem& item : items) box->addItem(FromUtf8(item.text), FromUtf8(item.value));
-  return box;
-}
-
-// A result as the other windows show one: white, bordered, its text selectable by the mouse.
-QLabel* ResultLabel(const QString& name) {
-  auto* label = new QLabel(u" "_s);
-  label->setFrameStyle(QFrame::Box | QFrame::Plain);
-  label->setAutoFillBackground(true);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::Window, Qt::white);
-  palette.setColor(QPalette::WindowText, Qt::black);
-  label->setPalette(palette);
-  label->setMinimumWidth(96);
-  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  label->setAccessibleName(name);
-  return label;
-}
-
-// Default texts are written with a point; in a locale that writes "0,9" they must read as numbers.
-QString Local(const std::string& text, char32_t separator) {
-  return QString::fromStdString(text).replace(u'.', QString::fromUcs4(&separator, 1));
-}
-
-}  // namespace
 
 CraneArrangementWindow::CraneArrangementWindow()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -75,21 +31,21 @@ CraneArrangementWindow::CraneArrangementWindow()
   const forms::CraneWindowDescription& d = forms::CraneArrangementWindow();
   setObjectName(u"CraneArrangementWindow"_s);
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(FromUtf8(d.caption));
-  setWindowIcon(SvgIcon(u":/"_s + FromUtf8(d.icon)));
+  setWindowTitle(CraneText(d.caption));
+  setWindowIcon(SvgIcon(u":/"_s + CraneText(d.icon)));
   auto* layout = new QVBoxLayout(this);
 
   auto* bays = new QHBoxLayout;
   for (std::size_t i = 0; i < d.bays.size() && i < bays_.size(); ++i) {
     const forms::BayRow& b = d.bays[i];
     auto* box = new QLineEdit(this);
-    box->setAccessibleName(FromUtf8(b.symbol));
+    box->setAccessibleName(CraneText(b.symbol));
     box->setMaximumWidth(80);
-    auto* symbol = new QLabel(FromUtf8(b.caption) + u" "_s + FromUtf8(b.symbol) + u"："_s, this);
+    auto* symbol = new QLabel(CraneText(b.caption) + u" "_s + CraneText(b.symbol) + u"："_s, this);
     symbol->setBuddy(box);
     bays->addWidget(symbol);
     bays->addWidget(box);
-    bays->addWidget(new QLabel(FromUtf8(b.unit), this));
+    bays->addWidget(new QLabel(CraneText(b.unit), this));
     bays->addSpacing(24);
     bays_[i] = box;
     connect(box, &QLineEdit::returnPressed, this, &CraneArrangementWindow::calculate);
@@ -102,8 +58,8 @@ CraneArrangementWindow::CraneArrangementWindow()
   table_->setHorizontalSpacing(4);
   for (std::size_t c = 0; c < d.columns.size(); ++c) {
     const forms::CraneColumn& column = d.columns[c];
-    QString caption = FromUtf8(CaptionOf(column.field));
-    if (!column.unit.empty()) caption += u"\n("_s + FromUtf8(column.unit) + u")"_s;
+    QString caption = CraneText(CaptionOf(column.field));
+    if (!column.unit.empty()) caption += u"\n("_s + CraneText(column.unit) + u")"_s;
     auto* header = new QLabel(caption, cranes);
     header->setAlignment(Qt::AlignCenter);
     table_->addWidget(header, 0, static_cast<int>(c) + 1);
@@ -115,8 +71,8 @@ CraneArrangementWindow::CraneArrangementWindow()
   for (std::size_t i = 0; i < d.options.size(); ++i) {
     const forms::OptionRow& o = d.options[i];
     QComboBox* box = Choices(o.choices, this);
-    box->setAccessibleName(FromUtf8(o.caption));
-    auto* caption = new QLabel(FromUtf8(o.caption) + u"："_s, this);
+    box->setAccessibleName(CraneText(o.caption));
+    auto* caption = new QLabel(CraneText(o.caption) + u"："_s, this);
     caption->setBuddy(box);
     options->addWidget(caption, static_cast<int>(i), 0);
     options->addWidget(box, static_cast<int>(i), 1);
@@ -126,7 +82,7 @@ CraneArrangementWindow::CraneArrangementWindow()
   layout->addLayout(options);
 
   for (const forms::CraneButtonRow& b : d.buttons) {
-    auto* button = new QPushButton(FromUtf8(b.text), this);
+    auto* button = new QPushButton(CraneText(b.text), this);
     button->setAutoDefault(true);
     buttons_.push_back(button);
     rowButtons->addWidget(button);
@@ -155,11 +111,11 @@ CraneArrangementWindow::CraneArrangementWindow()
   auto* results = new QGridLayout(resultsBox);
   int row = 0;
   for (const forms::ResultRow& r : d.results) {
-    QLabel* value = ResultLabel(FromUtf8(r.symbol));
-    results->addWidget(new QLabel(FromUtf8(r.caption), resultsBox), row, 0);
-    results->addWidget(new QLabel(FromUtf8(r.symbol) + u" ="_s, resultsBox), row, 1);
+    QLabel* value = ResultLabel(CraneText(r.symbol));
+    results->addWidget(new QLabel(CraneText(r.caption), resultsBox), row, 0);
+    results->addWidget(new QLabel(CraneText(r.symbol) + u" ="_s, resultsBox), row, 1);
     results->addWidget(value, row, 2);
-    results->addWidget(new QLabel(FromUtf8(r.unit), resultsBox), row, 3);
+    results->addWidget(new QLabel(CraneText(r.unit), resultsBox), row, 3);
     results_.emplace_back(r.result, value);
     ++row;
   }
@@ -181,7 +137,7 @@ CraneArrangementWindow::CraneArrangementWindow()
   layout->addWidget(resultsBox);
 
   figure_ = new FigureView(this);
-  figure_->setAccessibleName(FromUtf8(d.diagramName));
+  figure_->setAccessibleName(CraneText(d.diagramName));
   layout->addWidget(figure_, 1);
 
   // The sheet: Ctrl+P anywhere in the window, and the window's context menu.
@@ -221,7 +177,7 @@ void CraneArrangementWindow::addRow(const CraneTexts& texts) {
     QWidget* editor = nullptr;
     if (column.choices.empty()) {
       auto* box = new QLineEdit(parent);
-      box->setPlaceholderText(FromUtf8(column.hint));
+      box->setPlaceholderText(CraneText(column.hint));
       box->setMinimumWidth(average * column.widthChars);
       connect(box, &QLineEdit::returnPressed, this, &CraneArrangementWindow::calculate);
       editor = box;
@@ -231,7 +187,7 @@ void CraneArrangementWindow::addRow(const CraneTexts& texts) {
     editor->setAccessibleName(QString::fromStdString(forms::CraneInputName(i, column.field)));
     const auto field = static_cast<std::size_t>(column.field);
     const std::string& text = texts.*MemberOf(column.field);
-    SetText(editor, column.field == CraneField::Name ? QString::fromStdString(text) : Local(text, separator_));
+    SetCellText(editor, column.field == CraneField::Name ? QString::fromStdString(text) : Local(text, separator_));
     table_->addWidget(editor, static_cast<int>(i) + 1, static_cast<int>(c) + 1);
     editor->show();  // a row added to an open window shows at once, not on the next turn of the event loop
     editors[field] = editor;
@@ -245,9 +201,9 @@ CraneArrangementTexts CraneArrangementWindow::texts() const {
   t.J2 = bays_[1]->text().toStdString();
   for (const auto& editors : rows_) {
     CraneTexts& c = t.cranes.emplace_back();
-    for (std::size_t f = 0; f < CraneFieldCount; ++f) c.*MemberOf(CraneField(f)) = Text(editors[f]).toStdString();
+    for (std::size_t f = 0; f < CraneFieldCount; ++f) c.*MemberOf(CraneField(f)) = CellText(editors[f]).toStdString();
   }
-  for (const auto& [field, box] : options_) t.*MemberOf(field) = Text(box).toStdString();
+  for (const auto& [field, box] : options_) t.*MemberOf(field) = CellText(box).toStdString();
   return t;
 }
 
@@ -258,7 +214,7 @@ void CraneArrangementWindow::setTexts(const CraneArrangementTexts& t) {
   for (std::size_t i = 0; i < std::max<std::size_t>(1, std::min(t.cranes.size(), MaxCranes)); ++i) {
     addRow(i < t.cranes.size() ? t.cranes[i] : CraneTexts{});
   }
-  for (const auto& [field, box] : options_) SetText(box, QString::fromStdString(t.*MemberOf(field)));
+  for (const auto& [field, box] : options_) SetCellText(box, QString::fromStdString(t.*MemberOf(field)));
   updateTabOrder();
 }
 
@@ -287,29 +243,29 @@ bool CraneArrangementWindow::calculate() {
       blamed->setFocus();
       if (auto* box = qobject_cast<QLineEdit*>(blamed)) box->selectAll();
     }
-    report(FromUtf8(failure.message));
+    report(CraneText(failure.message));
     return false;
   }
   answer_ = std::move(*outcome);
   for (const auto& [id, label] : results_) {
     label->setText(u" "_s), label->setToolTip({});
     for (const ArrangementValue& v : answer_->results) {
-      if (v.id == id) label->setText(FromUtf8(v.text)), label->setToolTip(FromUtf8(v.howReached));
+      if (v.id == id) label->setText(CraneText(v.text)), label->setToolTip(CraneText(v.howReached));
     }
   }
   for (std::size_t c = 0; c < MaxCranes; ++c) {
     const bool shown = c < answer_->longitudinal.size();
     longitudinal_[c].first->setVisible(shown), longitudinal_[c].second->setVisible(shown);
     if (!shown) continue;
-    longitudinal_[c].second->setText(FromUtf8(answer_->longitudinal[c].text));
-    longitudinal_[c].second->setToolTip(FromUtf8(answer_->longitudinal[c].howReached));
+    longitudinal_[c].second->setText(CraneText(answer_->longitudinal[c].text));
+    longitudinal_[c].second->setToolTip(CraneText(answer_->longitudinal[c].howReached));
   }
   QStringList warnings;
-  for (const std::string& w : answer_->warnings) warnings << u"注意："_s + FromUtf8(w);
+  for (const std::string& w : answer_->warnings) warnings << u"注意："_s + CraneText(w);
   warnings_->setText(warnings.join(u'\n'));
   figure_->setFigure(forms::CraneFigure(answer_->record.data, answer_->record.vertical, 640, separator_));
   QStringList working;
-  for (const WorkingLine& line : answer_->working) working << FromUtf8(LineText(line));
+  for (const WorkingLine& line : answer_->working) working << CraneText(LineText(line));
   figure_->setToolTip(working.join(u'\n'));
   // An open sheet shows the calculation the window shows.
   if (sheet_) {
@@ -359,10 +315,10 @@ void CraneArrangementWindow::updateTabOrder() {
 
 void CraneArrangementWindow::report(const QString& message) {
   if (!messageBox_) {
-    messageBox_ = new QMessageBox(QMessageBox::Warning, FromUtf8(FailureTitle), QString(), QMessageBox::Ok, this);
+    messageBox_ = new QMessageBox(QMessageBox::Warning, CraneText(FailureTitle), QString(), QMessageBox::Ok, this);
     messageBox_->setTextFormat(Qt::PlainText);
     messageBox_->setWindowModality(Qt::WindowModal);
-    messageBox_->button(QMessageBox::Ok)->setText(FromUtf8(MessageButton));
+    messageBox_->button(QMessageBox::Ok)->setText(CraneText(MessageButton));
   }
   messageBox_->setText(message);
   messageBox_->open();

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -203,6 +204,29 @@ TEST(CraneArrangement, BadInputs) {
     EXPECT_EQ(answer.error().kind, row.kind) << row.message;
     EXPECT_EQ(answer.error().input, row.input) << row.message;
     EXPECT_EQ(answer.error().message, row.message);
+  }
+}
+
+// Numbers from the page's API may be infinite, which no text reads as: refused, never searched with.
+TEST(CraneArrangement, InfiniteNumbersAreRefused) {
+  const Crane c{.name = "吊车1", .Pmax = 100, .Pmin = 30, .B = 5.5, .spacings = {4.4}};
+  const auto infinite = std::numeric_limits<double>::infinity();
+  struct Row {
+    CraneArrangementData data;
+    ArrangementInput input;
+  };
+  Crane wide = c, heavy = c;
+  wide.B = infinite, heavy.Pmax = infinite;
+  const std::vector<Row> rows{
+      {{.J1 = infinite, .J2 = 6, .cranes = {c}}, {ArrangementField::J1}},
+      {{.J1 = 6, .J2 = 6, .cranes = {c, wide}}, {ArrangementField::Crane, 1, CraneField::B}},
+      {{.J1 = 6, .J2 = 6, .cranes = {heavy}}, {ArrangementField::Crane, 0, CraneField::Pmax}},
+  };
+  for (const Row& row : rows) {
+    const auto answer = CalculateCraneArrangement(row.data);
+    ASSERT_FALSE(answer);
+    EXPECT_EQ(answer.error().kind, ArrangementFailureKind::NotANumber);
+    EXPECT_EQ(answer.error().input, row.input) << answer.error().message;
   }
 }
 

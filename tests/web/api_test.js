@@ -227,6 +227,8 @@ function throws(tag, call) {
       { failure: 'WheelCount', input: { crane: 1, field: 'spacings', index: 5, name: '吊车2 轮距' } }],
     ['five spacings keep their count', cranes({ J1: 6, J2: 6, cranes: [{ ...A, B: 20, spacings: [1, 1, 1, 1, 1] }] })
       .failure, 'WheelCount'],
+    ['an infinite width', cranes({ J1: 6, J2: 6, cranes: [{ ...A, B: Infinity }] }),
+      { failure: 'NotANumber', input: { crane: 0, field: 'B', index: 3, name: '吊车1 B' } }],
   ];
   for (const [tag, actual, want] of craneRows) check(tag, actual, want);
   throws('an order that is neither', () => k.computeCraneArrangement({ J1: 6, J2: 6, cranes: [A], order: 'any' }));
