@@ -263,7 +263,9 @@ bool CraneArrangementWindow::calculate() {
   QStringList warnings;
   for (const std::string& w : answer_->warnings) warnings << u"注意："_s + CraneText(w);
   warnings_->setText(warnings.join(u'\n'));
-  figure_->setFigure(forms::CraneFigure(answer_->record.data, answer_->record.vertical, 640, separator_));
+  figure_->setFigureMaker([record = answer_->record, separator = separator_](double width) {
+    return forms::CraneFigure(record.data, record.vertical, width, separator);
+  });
   QStringList working;
   for (const WorkingLine& line : answer_->working) working << CraneText(LineText(line));
   figure_->setToolTip(working.join(u'\n'));

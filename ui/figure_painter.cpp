@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace kelvaro::ui {
 namespace {
 
@@ -47,7 +49,7 @@ void PaintFigure(QPainter& painter, const forms::Figure& figure, const QFont& fo
 }
 
 FigureView::FigureView(QWidget* parent) : QWidget(parent) {
-  setMinimumSize(480, 170);
+  setMinimumSize(480, 222);
   setAutoFillBackground(true);
   QPalette p = palette();
   p.setColor(QPalette::Window, Qt::white);
@@ -55,13 +57,21 @@ FigureView::FigureView(QWidget* parent) : QWidget(parent) {
 }
 
 void FigureView::setFigure(forms::Figure figure) {
+  maker_ = nullptr;
   figure_ = std::move(figure);
+  update();
+}
+
+void FigureView::setFigureMaker(std::function<forms::Figure(double)> maker) {
+  maker_ = std::move(maker);
+  figure_ = maker_(std::max(width(), 480));
   update();
 }
 
 QSize FigureView::sizeHint() const { return {640, 222}; }
 
 void FigureView::paintEvent(QPaintEvent*) {
+  if (maker_ && figure_.width != width()) figure_ = maker_(width());
   if (figure_.width <= 0) return;
   QPainter painter(this);
   const double scale = std::min(width() / figure_.width, height() / figure_.height);

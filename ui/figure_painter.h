@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QPainter;
 
 namespace kelvaro::ui {
@@ -19,6 +21,8 @@ class FigureView : public QWidget {
  public:
   explicit FigureView(QWidget* parent = nullptr);
   void setFigure(forms::Figure figure);
+  /// The figure drawn anew for the view's width whenever that changes: to scale across the whole view.
+  void setFigureMaker(std::function<forms::Figure(double width)> maker);
   const forms::Figure& figure() const { return figure_; }
   QSize sizeHint() const override;
 
@@ -27,6 +31,7 @@ class FigureView : public QWidget {
 
  private:
   forms::Figure figure_;
+  std::function<forms::Figure(double)> maker_;
 };
 
 }  // namespace kelvaro::ui
