@@ -47,6 +47,9 @@ bench: deps
 	$(CMAKE) --preset release
 	$(CMAKE) --build --preset release
 	build/release/bench/kelvaro_bench
+	$(CMAKE) --preset dev
+	$(CMAKE) --build --preset dev --target kelvaro_web
+	node bench/crane_page.mjs build/web/kelvaro.wasm web/src/core.mjs
 	bench/startup.sh build/release 20
 	bench/instructions.sh build/release
 	$(CMAKE) --preset dev
@@ -76,7 +79,7 @@ screenshots: build
 	done
 	/usr/bin/python3 tests/web/browser_test.py build/web/kelvaro.html build/web/page.json build/web/examples.json \
 	  docs/screenshots/web \
-	  BrowserEdition.test_screenshot_of_every_window
+	  BrowserEdition.test_screenshot_of_every_window BrowserEdition.test_several_cranes_window
 
 clean:
 	rm -rf build

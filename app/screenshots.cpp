@@ -2,6 +2,8 @@
 // second folder, also each calculator's sheet for its worked example, as <sheets>/sheet_<window>.pdf, made as
 // Ctrl+P makes it.
 #include "calculator_window.h"
+#include "crane_arrangement_window.h"
+#include "crane_sheet_view.h"
 #include "linked_sheet_window.h"
 #include "look.h"
 #include "sheet_window.h"
@@ -66,5 +68,25 @@ int main(int argc, char* argv[]) {
     w->close();
   }
   if (saved != kelvaro::forms::FormCount) return 1;
+  // The several-cranes window with its worked example calculated.
+  auto* cranes =
+      qobject_cast<kelvaro::ui::CraneArrangementWindow*>(windowSlots.open(kelvaro::forms::FormId::CraneArrangement));
+  cranes->setTexts(kelvaro::forms::CraneArrangementExample());
+  cranes->move(0, 0);
+  if (!cranes->calculate() || !QTest::qWaitForWindowExposed(cranes)) return 1;
+  QTest::qWait(200);
+  const QString cranesPath = dir.filePath(u"crane_arrangement_window.png"_s);
+  if (!cranes->screen()->grabWindow(cranes->winId()).save(cranesPath)) return 1;
+  std::printf("%s\n", qPrintable(cranesPath));
+  if (argc > 2) {
+    const QString sheetPath = QDir(QString::fromLocal8Bit(argv[2])).filePath(u"sheet_crane_arrangement_window.pdf"_s);
+    if (!kelvaro::ui::SaveCraneSheetPdf(
+            kelvaro::forms::CraneSheetOf(cranes->texts(), *cranes->answer(), kelvaro::ui::SystemDecimalSeparator()),
+            sheetPath)) {
+      return 1;
+    }
+    std::printf("%s\n", qPrintable(sheetPath));
+  }
+  cranes->close();
   return argc > 2 ? SaveSheets(windowSlots, QDir(QString::fromLocal8Bit(argv[2]))) : 0;
 }

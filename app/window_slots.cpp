@@ -2,6 +2,7 @@
 
 #include "calculation_files.h"
 #include "calculator_window.h"
+#include "crane_arrangement_window.h"
 
 #include <QFileInfo>
 
@@ -27,21 +28,29 @@ QString Quoted(const QString& path) {
 
 }  // namespace
 
-ui::FormWindow* WindowSlots::window(forms::FormId id) const {
-  ui::FormWindow* w = slots_[Index(id)];
+QWidget* WindowSlots::openWindow(forms::FormId id) const {
+  QWidget* w = slots_[Index(id)];
   // A closed window is deleted on the next turn of the event loop; until then it no longer counts as open.
   return w && w->isVisible() ? w : nullptr;
 }
 
-ui::FormWindow* WindowSlots::show(forms::FormId id) {
-  ui::FormWindow* w = window(id);
+QWidget* WindowSlots::open(forms::FormId id) {
+  QWidget* w = openWindow(id);
   if (!w) {
-    w = ui::MakeWindow(id);
-    connect(w, &ui::FormWindow::showWindowRequested, this, [this](forms::FormId other) { show(other); });
-    if (auto* calculator = qobject_cast<ui::CalculatorWindow*>(w)) {
-      connect(calculator, &ui::CalculatorWindow::openFileRequested, this, [this, calculator](const QString& path) {
-        if (const auto failure = openFile(path)) calculator->reportFile(*failure);
-      });
+    const auto request = [this](forms::FormId other) { open(other); };
+    if (id == forms::FormId::CraneArrangement) {
+      auto* cranes = new ui::CraneArrangementWindow;
+      connect(cranes, &ui::CraneArrangementWindow::showWindowRequested, this, request);
+      w = cranes;
+    } else {
+      auto* form = ui::MakeWindow(id);
+      connect(form, &ui::FormWindow::showWindowRequested, this, request);
+      if (auto* calculator = qobject_cast<ui::CalculatorWindow*>(form)) {
+        connect(calculator, &ui::CalculatorWindow::openFileRequested, this, [this, calculator](const QString& path) {
+          if (const auto failure = openFile(path)) calculator->reportFile(*failure);
+        });
+      }
+      w = form;
     }
     slots_[Index(id)] = w;
   }
@@ -62,8 +71,11 @@ std::optional<QString> WindowSlots::openFile(const QString& path) {
     w->openTexts(*fields);
     return std::nullopt;
   }
-  // The several-cranes window takes a CraneArrangementTexts here once it is one of the slots' windows.
-  return QString::fromStdString(FileMessage(FileFault::NoWindow, QFileInfo(path).fileName().toStdString()));
+  auto* cranes = qobject_cast<ui::CraneArrangementWindow*>(open(forms::FormId::CraneArrangement));
+  ui::NoteRecentFile(path);
+  cranes->setTexts(std::get<CraneArrangementTexts>(*opened));
+  cranes->calculate();
+  return std::nullopt;
 }
 
 }  // namespace kelvaro::app

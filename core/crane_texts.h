@@ -12,20 +12,20 @@ namespace kelvaro {
 /// One crane of the table. Blank texts mean the default the window states (a symmetric crane, half the wheels
 /// braking).
 struct CraneTexts {
-  std::string name;           // "吊车1" unless the user names it
-  std::string Pmax, Pmin;     // kN per wheel
-  std::string B;              // bridge width, buffer face to buffer face, m
-  std::string wheelsPerSide;  // "2" or "4"
-  std::string spacings;       // "4.4", or "1.6+5.2+1.6" for four wheels
-  std::string endDistance;    // left buffer to the first wheel, m; blank: symmetric
-  std::string duty;           // "A1-A5" or "A6-A8"
-  std::string alphaH, Q, Q1;  // for the horizontal loads; Q and Q1 in t
-  std::string brakingWheels;  // braking wheels per side; blank: half
+  std::string name{};               // "吊车1" unless the user names it
+  std::string Pmax{}, Pmin{};       // kN per wheel
+  std::string B{};                  // bridge width, buffer face to buffer face, m
+  std::string wheelsPerSide{};      // "2" or "4"
+  std::string spacings{};           // "4.4", or "1.6+5.2+1.6" for four wheels
+  std::string endDistance{};        // left buffer to the first wheel, m; blank: symmetric
+  std::string duty{};               // "A1-A5" or "A6-A8"
+  std::string alphaH{}, Q{}, Q1{};  // for the horizontal loads; Q and Q1 in t
+  std::string brakingWheels{};      // braking wheels per side; blank: half
 };
 
 struct CraneArrangementTexts {
-  std::string J1, J2;  // left and right bay, m
-  std::vector<CraneTexts> cranes;
+  std::string J1{}, J2{};  // left and right bay, m
+  std::vector<CraneTexts> cranes{};
   std::string order = "free";  // "free" or "entered"
   std::string maxOnRail = "2";
   std::string otherSpanCranes = "0";

@@ -22,8 +22,12 @@ enum class FormId : unsigned char {
   About,             // Form4
   HorizontalLoads,   // Form5, H and H1
   AlphaCoefficient,  // Form6, which αH to take
+  CraneArrangement,  // several cranes: Kelvaro's own window, laid out in rows (crane_window.h), not in twips
 };
+/// The windows described in twips, FormId 0 to FormCount − 1: AllForms() and FormOf() know these.
 inline constexpr int FormCount = 6;
+/// Every window, the several-cranes one too.
+inline constexpr int WindowCount = FormCount + 1;
 
 enum class Kind : unsigned char {
   Label,        // a caption

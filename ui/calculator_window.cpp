@@ -2,6 +2,7 @@
 #include "calculation_files.h"
 
 #include "form_builder.h"
+#include "crane_window.h"
 #include "messages.h"
 
 #include <QAction>
@@ -83,8 +84,8 @@ CalculatorWindow::CalculatorWindow(const forms::Form& form) : FormWindow(form), 
     if (role.does == forms::Does::Calculate) connect(button, &QPushButton::clicked, this, &CalculatorWindow::calculate);
     if (role.does == forms::Does::Clear) connect(button, &QPushButton::clicked, this, &CalculatorWindow::clear);
     if (role.does == forms::Does::Calculate) {
-      button->setToolTip(u"按 %1 计算并打开计算书，可打印或导出 PDF"_s.arg(
-          sheetAction()->shortcut().toString(QKeySequence::NativeText)));
+      button->setToolTip(u"按 %1 计算并打开计算书，可打印或导出 PDF；按 %2 打开多台吊车荷载计算"_s.arg(
+          sheetAction()->shortcut().toString(QKeySequence::NativeText), FromUtf8(forms::CraneWindowShortcut)));
     }
   }
 
@@ -92,6 +93,11 @@ CalculatorWindow::CalculatorWindow(const forms::Form& form) : FormWindow(form), 
   // (which pass a right click on to the window), and at the end of every result's menu.
   connect(sheetAction(), &QAction::triggered, this, &CalculatorWindow::showSheet);
   addAction(sheetAction());
+  // Several cranes: from the same menu, and by a shortcut the tooltip of 计算 names.
+  auto* cranes = new QAction(FromUtf8(forms::CraneWindowMenuText), this);
+  cranes->setShortcut(QKeySequence(FromUtf8(forms::CraneWindowShortcut)));
+  connect(cranes, &QAction::triggered, this, [this] { emit showWindowRequested(forms::FormId::CraneArrangement); });
+  addAction(cranes);
   setContextMenuPolicy(Qt::ActionsContextMenu);
   for (const forms::ResultField& result : calculator_.results) {
     QWidget* const target = control(result.box);

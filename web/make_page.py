@@ -27,7 +27,7 @@ import sys
 from fontTools import subset
 
 # The page's modules, each after those it imports; page.mjs runs the page.
-MODULES = ["core.mjs", "windows.mjs", "sheet.mjs", "menu.mjs", "calculator.mjs", "files.mjs", "page.mjs"]
+MODULES = ["core.mjs", "windows.mjs", "sheet.mjs", "menu.mjs", "calculator.mjs", "files.mjs", "cranes.mjs", "page.mjs"]
 
 # The embedded faces, and the families of the description they stand in for.
 BODY_FACE, TITLE_FACE = "Kelvaro Micro Hei", "Kelvaro UKai"
@@ -107,8 +107,61 @@ def control_html(kind, c, children):
     sys.exit(f"make_page.py: a control of an unknown kind: {c['kind']}")
 
 
+def crane_client_html(w):
+    """The several-cranes window: laid out by the browser in rows, as the desktop lays it out with its layouts."""
+    kind, c = w["kind"], w["cranes"]
+
+    def cid(name):
+        return f"{kind}-{name}"
+
+    def select(name, label, choices, value):
+        options = "".join(f"<option{attributes(value=o['value'], selected='' if o['value'] == value else None)}>"
+                          f"{html.escape(o['text'], quote=False)}</option>" for o in choices)
+        return f"<select{attributes(id=cid(name), data_name=name, aria_label=label, class_='choice')}>{options}</select>"
+
+    def text_box(name, label, value, hint="", width=None):
+        return (f"<input{attributes(id=cid(name), data_name=name, aria_label=label, class_='text-box', type='text', autocomplete='off', spellcheck='false', value=value, placeholder=hint or None, size=width)}>")
+
+    bays = "".join(f"<label{attributes(for_=cid(b['control']))}>{html.escape(b['caption'] + ' ' + b['symbol'] + '：', quote=False)}</label>"
+                   f"{text_box(b['control'], b['symbol'], b['text'], width=8)}<span class=\"unit\">{html.escape(b['unit'])}</span>"
+                   for b in c["bays"])
+    head = "<tr><th></th>" + "".join(
+        f"<th>{html.escape(col['caption'])}" + (f"<br>({html.escape(col['unit'])})" if col["unit"] else "") + "</th>"
+        for col in c["columns"]) + "</tr>"
+    rows = []
+    for i, r in enumerate(c["rows"]):
+        cells = []
+        for col, name, label, text in zip(c["columns"], r["controls"], r["accessibleNames"], r["texts"]):
+            cells.append("<td>" + (select(name, label, col["choices"], text) if col["choices"]
+                                   else text_box(name, label, text, col["hint"], col["widthChars"])) + "</td>")
+        rows.append(f"<tr{attributes(hidden='' if i >= c['firstCranes'] else None)}>"
+                    f"<th scope=\"row\">{html.escape(r['label'])}</th>{''.join(cells)}</tr>")
+    options = "".join(f"<label{attributes(for_=cid(o['field']))}>{html.escape(o['caption'] + '：', quote=False)}</label>"
+                      f"{select(o['field'], o['caption'], o['choices'], o['value'])}" for o in c["options"])
+    buttons = "".join(f"<button{attributes(id=cid(b['does']), data_name=b['does'], class_='button', type='button')}>"
+                      f"{html.escape(b['text'], quote=False)}</button>" for b in c["buttons"])
+    results = "".join(f"<span>{html.escape(r['caption'])}</span><span>{html.escape(r['symbol'])} =</span>"
+                      f"<output{attributes(id=cid(r['control']), data_name=r['control'], class_='result-label', aria_label=r['accessibleName'])}> </output>"
+                      f"<span>{html.escape(r['unit'])}</span>" for r in c["results"])
+    longitudinal = "".join(f"<span hidden>{html.escape(t['accessibleName'])} =</span>"
+                           f"<output{attributes(id=cid(t['control']), data_name=t['control'], class_='result-label', aria_label=t['accessibleName'], hidden='')}> </output>"
+                           for t in c["longitudinal"])
+    return (f"<div class=\"bays\">{bays}</div>"
+            f"<fieldset class=\"cranes\"><legend>吊车（每台一行，轮压 kN/轮）</legend><table>{head}{''.join(rows)}</table></fieldset>"
+            f"<div class=\"options\">{options}</div><div class=\"buttons\">{buttons}</div>"
+            f"<fieldset class=\"results\"><legend>结果</legend><div class=\"result-grid\">{results}</div>"
+            f"<div class=\"longitudinal\">{longitudinal}</div><p{attributes(id=cid('warnings'), data_name='warnings', class_='warnings')}></p></fieldset>"
+            f"<div{attributes(id=cid('figure'), data_name='figure', class_='figure', role='img', aria_label=c['diagramName'])}></div>")
+
+
 def window_html(w, active=False):
     kind = w["kind"]
+    if "cranes" in w:
+        return (f"<section{attributes(class_='window', data_kind=kind, role='dialog', aria_labelledby=kind + '-caption')}>"
+                f"<header class=\"caption-bar\"><img{attributes(class_='icon', src=w['iconUrl'], alt='')}>"
+                f"<span{attributes(class_='caption', id=kind + '-caption')}>{html.escape(w['caption'], quote=False)}</span>"
+                "<button class=\"close-box\" type=\"button\" tabindex=\"-1\" aria-label=\"关闭\">×</button></header>"
+                f"<div class=\"client flow\">{crane_client_html(w)}</div></section>")
     inside = {}  # container name ("" for the client area) → its controls' HTML, in paint order
     for c in reversed(w["controls"]):  # what lies in a frame is written before the frame is
         inside.setdefault(c["in"] or "", []).insert(0, control_html(kind, c, "".join(inside.get(c["name"], []))))
@@ -169,6 +222,8 @@ def font_face(family, path, text):
 
 def window_css(w):
     kind = w["kind"]
+    if "client" not in w:
+        return ""
     width, height = w["client"]["pixels"]
     rules = [f'.window[data-kind="{kind}"] > .client {{ width: {width}px; height: {height}px; }}']
     for c in w["controls"]:
@@ -185,7 +240,7 @@ def window_css(w):
 
 def behaviour(data):
     """What the script needs of the description: not the controls, which are in the HTML."""
-    keep = ("kind", "id", "tabOrder", "focus", "buttons", "calculator")
+    keep = ("kind", "id", "tabOrder", "focus", "buttons", "calculator", "cranes")
     return {"first": data["first"], "messageBox": data["messageBox"],
             "windows": [{k: w[k] for k in keep if k in w} for w in data["windows"]]}
 
@@ -205,7 +260,7 @@ def make_page(module, sources, assets, data, fonts):
     titles = "".join(c["text"] for w in data["windows"] for c in w["controls"]
                      if "font" in c and TITLE_FAMILIES & set(c["font"]["families"]))
     style = font_face(BODY_FACE, body_font, shown) + font_face(TITLE_FACE, title_font, titles + ALWAYS)
-    style += (sources / "page.css").read_text(encoding="utf-8")
+    style += (sources / "page.css").read_text(encoding="utf-8") + (sources / "cranes.css").read_text(encoding="utf-8")
     style += "\n/* Where each window's controls lie, from the windows' description. */\n"
     style += "\n".join(window_css(w) for w in data["windows"]) + "\n"
     script = bundle(sources)

@@ -4,10 +4,12 @@
 //
 // Usage: kelvaro_page_data <page.json> <examples.json>
 #include "calculation.h"
+#include "crane_window.h"
 #include "form.h"
 #include "json.h"
 #include "messages.h"
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -35,6 +37,8 @@ std::string_view NameOf(FormId id) {
       return "HorizontalLoads";
     case FormId::AlphaCoefficient:
       return "AlphaCoefficient";
+    case FormId::CraneArrangement:
+      return "CraneArrangement";
   }
   return {};
 }
@@ -172,6 +176,107 @@ std::string WindowData(const Form& form) {
   return Object(m);
 }
 
+// ---- The several-cranes window: rows, not twips; every control's name and accessible name written here ----
+
+std::string Choices(std::span<const ChoiceItem> items) {
+  std::vector<std::string> out;
+  for (const ChoiceItem& c : items) out.push_back(Object({{"value", String(c.value)}, {"text", String(c.text)}}));
+  return Array(out);
+}
+
+std::string CraneControl(std::size_t crane, CraneField field) {
+  return "crane" + std::to_string(crane + 1) + "-" + std::string(CraneTextNames[static_cast<std::size_t>(field)].first);
+}
+
+std::string_view NameOf(forms::CraneButton does) {
+  constexpr std::array<std::string_view, 5> names{"calculate", "addCrane", "removeCrane", "clear", "close"};
+  return names[static_cast<std::size_t>(does)];
+}
+
+std::string CraneWindowData() {
+  const CraneWindowDescription& d = CraneArrangementWindow();
+  const CraneArrangementTexts defaults = CraneArrangementDefaults();
+  std::vector<std::string> bays, columns, inputs, options, results, longitudinal, buttons, rows;
+  std::vector<std::string_view> tabOrder;
+  for (const BayRow& b : d.bays) {
+    bays.push_back(Object({{"control", String(b.symbol)},
+                           {"index", Int(static_cast<int>(b.field))},
+                           {"caption", String(b.caption)},
+                           {"symbol", String(b.symbol)},
+                           {"unit", String(b.unit)},
+                           {"text", String(defaults.*MemberOf(b.field))}}));
+    tabOrder.push_back(b.symbol);
+  }
+  for (const CraneColumn& c : d.columns) {
+    columns.push_back(Object({{"field", String(CraneTextNames[static_cast<std::size_t>(c.field)].first)},
+                              {"caption", String(CaptionOf(c.field))},
+                              {"unit", String(c.unit)},
+                              {"hint", String(c.hint)},
+                              {"choices", Choices(c.choices)},
+                              {"widthChars", Int(c.widthChars)}}));
+  }
+  std::vector<std::string> names;  // kept alive for tabOrder's views
+  names.reserve(MaxCranes * CraneFieldCount);
+  for (std::size_t i = 0; i < MaxCranes; ++i) {
+    std::vector<std::string> controls, accessible, texts;
+    for (const CraneColumn& c : d.columns) {
+      controls.push_back(String(names.emplace_back(CraneControl(i, c.field))));
+      tabOrder.push_back(names.back());
+      accessible.push_back(String(CraneInputName(i, c.field)));
+      texts.push_back(String(i < defaults.cranes.size() ? defaults.cranes[i].*MemberOf(c.field) : ""));
+    }
+    rows.push_back(Object({{"label", String("吊车" + std::to_string(i + 1))},
+                           {"controls", Array(controls)},
+                           {"accessibleNames", Array(accessible)},
+                           {"texts", Array(texts)}}));
+    const std::string tl = ResultName(ArrangementResult::Longitudinal, i);
+    longitudinal.push_back(
+        Object({{"control", String("T_L" + std::to_string(i + 1))}, {"accessibleName", String(tl)}}));
+  }
+  for (const OptionRow& o : d.options) {
+    options.push_back(Object({{"field", String(ArrangementTextNames[static_cast<std::size_t>(o.field)].first)},
+                              {"index", Int(static_cast<int>(o.field))},
+                              {"caption", String(o.caption)},
+                              {"choices", Choices(o.choices)},
+                              {"value", String(defaults.*MemberOf(o.field))}}));
+    tabOrder.push_back(ArrangementTextNames[static_cast<std::size_t>(o.field)].first);
+  }
+  for (const CraneButtonRow& b : d.buttons) {
+    buttons.push_back(Object({{"does", String(NameOf(b.does))}, {"text", String(b.text)}}));
+    tabOrder.push_back(NameOf(b.does));
+  }
+  for (const ResultRow& r : d.results) {
+    results.push_back(Object({{"name", String(NameOf(r.result))},
+                              {"control", String("result-" + std::string(NameOf(r.result)))},
+                              {"caption", String(r.caption)},
+                              {"symbol", String(r.symbol)},
+                              {"unit", String(r.unit)},
+                              {"accessibleName", String(ResultName(r.result))}}));
+  }
+  const Members cranes{
+      {"bays", Array(bays)},
+      {"columns", Array(columns)},
+      {"rows", Array(rows)},
+      {"firstCranes", Int(static_cast<int>(d.firstCranes))},
+      {"options", Array(options)},
+      {"buttons", Array(buttons)},
+      {"results", Array(results)},
+      {"longitudinal", Array(longitudinal)},
+      {"diagramName", String(d.diagramName)},
+      {"shortcut", String(CraneWindowShortcut)},
+      {"menuText", String(CraneWindowMenuText)},
+      {"shortcutNote", String("按 " + std::string(CraneWindowShortcut) + " 打开" + std::string(d.caption))}};
+  return Object({{"kind", String(NameOf(FormId::CraneArrangement))},
+                 {"id", Id(FormId::CraneArrangement)},
+                 {"caption", String(d.caption)},
+                 {"icon", String(d.icon)},
+                 {"controls", "[]"},
+                 {"tabOrder", Strings(tabOrder)},
+                 {"focus", String(tabOrder.front())},
+                 {"buttons", Array({Object({{"button", String("close")}, {"does", String("close")}})})},
+                 {"cranes", Object(cranes)}});
+}
+
 // ---- What the core gives, for the browser test ----
 
 InputTexts DefaultTexts(const Form& form) {
@@ -240,6 +345,40 @@ std::string ExampleData(const Form& form) {
        {"allEmpty", Object({{"message", String(empty.message)}, {"focus", String(BoxOf(form, empty.empty.back()))}})}});
 }
 
+// The several-cranes worked example typed into its controls, what the native core shows for it, and a refusal.
+std::string CraneExampleData() {
+  const CraneArrangementTexts example = CraneArrangementExample();
+  Members typed;
+  std::vector<std::string> names;
+  names.reserve(example.cranes.size() * CraneFieldCount + 2);
+  typed.emplace_back("J1", String(example.J1));
+  typed.emplace_back("J2", String(example.J2));
+  for (std::size_t i = 0; i < example.cranes.size(); ++i) {
+    for (const auto& [field, member] : CraneTextNames) {
+      if (field == "wheelsPerSide" || field == "duty") continue;  // chosen, not typed
+      typed.emplace_back(names.emplace_back("crane" + std::to_string(i + 1) + "-" + std::string(field)),
+                         String(example.cranes[i].*member));
+    }
+  }
+  const auto answer = CalculateCraneArrangement(example);
+  if (!answer) Fail(FormOf(FirstForm), "the several-cranes example is refused: " + answer.error().message);
+  Members shown, notes;
+  for (const ArrangementValue& v : answer->results) {
+    shown.emplace_back(NameOf(v.id), String(v.text));
+    notes.emplace_back(NameOf(v.id), String(v.howReached));
+  }
+  CraneArrangementTexts bad = example;
+  bad.cranes[1].B = "0";
+  const auto refused = CalculateCraneArrangement(bad);
+  if (refused) Fail(FormOf(FirstForm), "a crane with B = 0 is not refused");
+  return Object(
+      {{"typed", Object(typed)},
+       {"results", Object(shown)},
+       {"notes", Object(notes)},
+       {"badB",
+        Object({{"field", String("crane2-B")}, {"text", String("0")}, {"message", String(refused.error().message)}})}});
+}
+
 bool Write(const char* path, const std::string& text) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << text << '\n';
@@ -261,6 +400,8 @@ int main(int argc, char* argv[]) {
     windows.push_back(WindowData(*form));
     if (form->calculator) examples.emplace_back(NameOf(form->id), ExampleData(*form));
   }
+  windows.push_back(CraneWindowData());
+  examples.emplace_back(NameOf(FormId::CraneArrangement), CraneExampleData());
   const std::string page =
       Object({{"first", String(NameOf(FirstForm))},
               {"messageBox", Object({{"title", String(FailureTitle)}, {"button", String(MessageButton)}})},

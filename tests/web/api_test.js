@@ -205,6 +205,41 @@ function throws(tag, call) {
   throws('a window that calculates nothing', () => k.calculate(windowOf('About').id, [], '.'));
   throws('no such window', () => k.calculate(99, [], '.'));
 
+  // several cranes from numbers: the worked rows, the critical wheel, H1 only with every αH, Q and Q1
+  const A = { Pmax: 100, Pmin: 30, B: 5.5, spacings: [4.4] };
+  const K = { Pmax: 280, Pmin: 70, B: 6.4, spacings: [5.0] };
+  const L = { Pmax: 150, Pmin: 40, B: 5.6, spacings: [4.4] };
+  const near = (v) => Math.round(v * 1e9) / 1e9;
+  const cranes = (spec) => {
+    const r = k.computeCraneArrangement(spec);
+    return 'failure' in r ? r : { Dmax: near(r.Dmax), Dmin: near(r.Dmin), Z: r.Z, cranesCounted: r.cranesCounted,
+      critical: r.wheels[r.criticalWheel], H1: r.H1 };
+  };
+  const craneRows = [
+    ['today\'s main window', cranes({ J1: 6, J2: 6, cranes: [A, A] }),
+      { Dmax: 195, Dmin: 58.5, Z: 0.9, cranesCounted: 2, critical: { crane: 0, x: 0, y: 1 }, H1: null }],
+    ['a removed column', pick(cranes({ J1: 6, J2: 12, cranes: [A, A] }), 'Dmax', 'Dmin'), { Dmax: 244.5, Dmin: 73.35 }],
+    ['the light crane over the column', cranes({ J1: 6, J2: 12, cranes: [K, L] }),
+      { Dmax: 515.4, Dmin: 131.7, Z: 0.9, cranesCounted: 2, critical: { crane: 1, x: 0, y: 1 }, H1: null }],
+    ['two other spans count in Z', pick(cranes({ J1: 6, J2: 6, cranes: [A, A], otherSpanCranes: 2 }), 'Z'), { Z: 0.8 }],
+    ['H1 with αH, Q and Q1', typeof cranes({ J1: 6, J2: 6, cranes: [{ ...A, alphaH: 0.12, Q: 10, Q1: 3.5 }] }).H1,
+      'number'],
+    ['longitudinal braking', k.computeCraneArrangement({ J1: 6, J2: 6, cranes: [K, L, A], maxOnRail: 3 }).longitudinal,
+      { perCrane: [28, 15, 10], rail: 43 }],
+    ['no crane', cranes({ J1: 6, J2: 6, cranes: [] }),
+      { failure: 'NoCrane', input: { crane: 0, field: 'Pmax', index: 1, name: '吊车1 Pmax' } }],
+    ['J ≤ 0', cranes({ J1: 0, J2: 6, cranes: [A] }),
+      { failure: 'NotPositive', input: { crane: null, field: 'J1', index: 0, name: 'J1' } }],
+    ['two spacings', cranes({ J1: 6, J2: 6, cranes: [A, { ...A, spacings: [1, 2] }] }),
+      { failure: 'WheelCount', input: { crane: 1, field: 'spacings', index: 5, name: '吊车2 轮距' } }],
+    ['five spacings keep their count', cranes({ J1: 6, J2: 6, cranes: [{ ...A, B: 20, spacings: [1, 1, 1, 1, 1] }] })
+      .failure, 'WheelCount'],
+    ['an infinite width', cranes({ J1: 6, J2: 6, cranes: [{ ...A, B: Infinity }] }),
+      { failure: 'NotANumber', input: { crane: 0, field: 'B', index: 3, name: '吊车1 B' } }],
+  ];
+  for (const [tag, actual, want] of craneRows) check(tag, actual, want);
+  throws('an order that is neither', () => k.computeCraneArrangement({ J1: 6, J2: 6, cranes: [A], order: 'any' }));
+
   console.log(failures ? `${failures} failed` : 'all passed');
   process.exit(failures ? 1 : 0);
 })().catch((e) => {

@@ -27,7 +27,9 @@ from selenium.webdriver.common.keys import Keys
 PAGE, DATA, EXAMPLES, SHOTS = (pathlib.Path(a).resolve() for a in sys.argv[1:5])
 DESCRIPTION = json.loads(DATA.read_text(encoding="utf-8"))
 FIRST, MESSAGE_BOX = DESCRIPTION["first"], DESCRIPTION["messageBox"]
-WINDOWS = {w["kind"]: w for w in DESCRIPTION["windows"]}
+# The windows laid out in twips; the several-cranes window is laid out in rows and has tests of its own.
+WINDOWS = {w["kind"]: w for w in DESCRIPTION["windows"] if "cranes" not in w}
+CRANES = next(w for w in DESCRIPTION["windows"] if "cranes" in w)
 CALCULATORS = {kind: w["calculator"] for kind, w in WINDOWS.items() if "calculator" in w}
 # What the native core gives for each calculator's worked example, and for two refusals.
 EXAMPLES = json.loads(EXAMPLES.read_text(encoding="utf-8"))
@@ -474,6 +476,56 @@ class BrowserEdition(unittest.TestCase):
             self.assertAlmostEqual(self.page.js("return arguments[0].getBoundingClientRect().right", window), 40, delta=1)
         finally:
             self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+    def test_several_cranes_window(self):
+        kind, c = CRANES["kind"], CRANES["cranes"]
+        # Ctrl+M from a calculator opens it, the focus on its first input; the tooltip of 计算 names the key.
+        self.assertIn(c["shortcut"], self.page.control(FIRST, CALCULATORS[FIRST]["calculate"]).get_attribute("title"))
+        ActionChains(self.driver).key_down(Keys.CONTROL).send_keys("m").key_up(Keys.CONTROL).perform()
+        self.assertIn(kind, self.page.open_kinds())
+        self.assertEqual(self.page.focused(), CRANES["focus"])
+        # Every input a screen reader finds by its name, the table's rows by crane and column.
+        names = self.page.js("return [...arguments[0].querySelectorAll('input, select')]"
+                             ".filter((e) => !e.closest('[hidden]')).map((e) => e.getAttribute('aria-label'))",
+                             self.page.window(kind))
+        shown_rows = c["rows"][:c["firstCranes"]]
+        self.assertEqual(names, [b["symbol"] for b in c["bays"]] + [n for r in shown_rows for n in r["accessibleNames"]]
+                         + [o["caption"] for o in c["options"]])
+        # Tab goes round the shown controls in the description's order.
+        order = [n for n in CRANES["tabOrder"]
+                 if not any(n in r["controls"] for r in c["rows"][c["firstCranes"]:])]
+        seen = [self.page.focused()]
+        for _ in order:
+            ActionChains(self.driver).send_keys(Keys.TAB).perform()
+            seen.append(self.page.focused())
+        self.assertEqual(seen, order + order[:1])
+        # The worked example gives the native core's texts and notes, and a figure.
+        example = EXAMPLES[kind]
+        for field, text in example["typed"].items():
+            self.page.type_into(kind, field, text)
+        self.page.control(kind, "calculate").click()
+        self.assertIsNone(self.page.message(kind))
+        for r in c["results"]:
+            self.assertEqual(self.page.text(kind, r["control"]).strip(), example["results"].get(r["name"], ""), r["name"])
+            self.assertEqual(self.page.control(kind, r["control"]).get_attribute("title"),
+                             example["notes"].get(r["name"], ""), r["name"])
+        self.assertTrue(self.page.window(kind).find_elements(By.CSS_SELECTOR, ".figure svg circle"))
+        SHOTS.mkdir(parents=True, exist_ok=True)
+        self.assertTrue(self.page.window(kind).screenshot(str(SHOTS / "crane_arrangement_window.png")))
+        # A bad input: the core's message, the focus on that input with its text selected, nothing changed.
+        bad = example["badB"]
+        self.page.type_into(kind, bad["field"], bad["text"])
+        self.page.control(kind, "calculate").click()
+        self.assertEqual(self.page.message(kind), {**MESSAGE_BOX, "text": bad["message"]})
+        ActionChains(self.driver).send_keys(Keys.ENTER).perform()
+        self.assertEqual(self.page.focused(), bad["field"])
+        self.assertEqual(self.page.text(kind, bad["field"]), bad["text"])
+        self.assertEqual(self.page.text(kind, "result-Dmax").strip(), example["results"]["Dmax"])
+        # A third crane's row, and the window closes by its 退出.
+        self.page.control(kind, "addCrane").click()
+        self.assertTrue(self.page.control(kind, c["rows"][2]["controls"][1]).is_displayed())
+        self.page.control(kind, "close").click()
+        self.assertNotIn(kind, self.page.open_kinds())
 
     def work_example(self, kind):
         for field, text in EXAMPLES[kind]["typed"].items():

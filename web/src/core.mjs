@@ -63,6 +63,20 @@ export async function kelvaroCore(moduleBytes) {
   function fileAnswer() {
     return JSON.parse(getText(m.kelvaro_file_answer(), m.kelvaro_file_answer_size()));
   }
+  // The several-cranes calculation has texts, numbers and an answer of its own (web/crane_bridge.cpp).
+  function craneAnswer() {
+    return JSON.parse(getText(m.kelvaro_crane_answer(), m.kelvaro_crane_answer_size()));
+  }
+  m.kelvaro_crane_layout();
+  const craneLayout = craneAnswer();
+  function putCraneText(index, text) {
+    const bytes = encoder.encode(String(text ?? ''));
+    const at = m.kelvaro_crane_text(index, bytes.length);
+    if (at === 0) throw new RangeError(`no crane text ${index}`);
+    new Uint8Array(m.memory.buffer, at, bytes.length).set(bytes);
+  }
+  const orders = { free: 0, entered: 1 };
+  const given = (v) => (v === undefined || v === null ? NaN : Number(v));
 
   return Object.freeze({
     // The API the issue names.
@@ -131,6 +145,39 @@ export async function kelvaroCore(moduleBytes) {
      * and the check order from the window's description. Gives { results: [{ id, value, text, note }] in result
      * order, working, ordinates } or, refused, { message, empty: [input ids], input: id or null, failure }.
      */
+    /**
+     * The several-cranes window's Calculate in one call: `own` its texts in the order of the core's
+     * ArrangementTextNames, `cranes` one array of texts per row in the order of CraneTextNames. Gives the answer
+     * with every text written, or { failure, input: { crane, field, index, name }, message }.
+     */
+    craneArrangement(own, cranes, sep) {
+      if (cranes.length > craneLayout.maxCranes) throw new RangeError(`at most ${craneLayout.maxCranes} cranes`);
+      own.forEach((text, i) => putCraneText(i, text));
+      cranes.forEach((row, c) => row.forEach((text, f) => putCraneText(craneLayout.ownTexts + c * craneLayout.craneTexts + f, text)));
+      m.kelvaro_crane_arrangement(cranes.length, separator(sep ?? '.'));
+      return craneAnswer();
+    },
+    /** Several cranes from numbers: { Dmax, Dmin, Z, cranesCounted, order, criticalWheel, wheels, H1, longitudinal }. */
+    computeCraneArrangement({ J1, J2, cranes = [], order = 'free', maxOnRail = 2, otherSpanCranes = 0 }) {
+      if (!(order in orders)) throw new TypeError(`order must be 'free' or 'entered', not ${JSON.stringify(order)}`);
+      if (cranes.length > craneLayout.maxCranes) throw new RangeError(`at most ${craneLayout.maxCranes} cranes`);
+      const block = [given(J1), given(J2), orders[order], given(maxOnRail), given(otherSpanCranes), cranes.length];
+      for (const c of cranes) {
+        const s = Array.isArray(c.spacings) ? c.spacings : [];
+        block.push(given(c.Pmax), given(c.Pmin), given(c.B), s.length, given(s[0]), given(s[1]), given(s[2]),
+          given(c.endDistance), c.heavyDuty ? 1 : 0, given(c.alphaH), given(c.Q), given(c.Q1), given(c.brakingWheels));
+      }
+      const at = m.kelvaro_crane_numbers(block.length);
+      new Float64Array(m.memory.buffer, at, block.length).set(block);
+      m.kelvaro_crane_arrangement_numbers(separator('.'));
+      const a = craneAnswer();
+      if ('failure' in a) return { failure: a.failure, input: a.input };
+      return {
+        Dmax: a.Dmax, Dmin: a.Dmin, Z: a.Z, cranesCounted: a.cranesCounted, order: a.order,
+        criticalWheel: a.criticalWheel, wheels: a.wheels.map(({ crane, x, y }) => ({ crane, x, y })), H1: a.H1,
+        longitudinal: a.longitudinal,
+      };
+    },
     calculate(formId, texts, sep) {
       symbols.forEach((_, i) => putText(i, texts[i] ?? ''));
       if (!m.kelvaro_calculate(formId, separator(sep))) throw new RangeError(`window ${formId} calculates nothing`);

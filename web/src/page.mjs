@@ -4,6 +4,7 @@ import { kelvaroCore } from './core.mjs';
 import { PageWindows } from './windows.mjs';
 import { makeCalculator } from './calculator.mjs';
 import { makeFiles } from './files.mjs';
+import { makeCranes } from './cranes.mjs';
 
 // The module is inlined as base64; decoding it needs no request of any kind. The browser's own decoder is about
 // twenty times faster than going through a string a character at a time, which held the page up by 25 ms.
@@ -38,9 +39,11 @@ const data = JSON.parse(document.getElementById('kelvaro-windows').textContent);
 const windows = new PageWindows(desktop, data, browserSeparator());
 const wireCalculator = makeCalculator(ready, windows, data.messageBox);
 const wireFiles = makeFiles(ready, windows, data.messageBox);
+const wireCranes = makeCranes(ready, windows, data.messageBox);
 windows.onCreate = (w) => {
   wireCalculator(w);
   wireFiles(w);
+  wireCranes(w);
 };
 // As the desktop program ends with its last window, the page says so and stays as it is.
 windows.onEnd = () => {

@@ -109,7 +109,8 @@ class PageWindow {
   }
 
   get tabOrder() {
-    return this.spec.tabOrder.map((name) => this.controls.get(name));
+    // A row the window does not show now (a crane table's spare rows) is passed over.
+    return this.spec.tabOrder.map((name) => this.controls.get(name)).filter((e) => e && !e.closest('[hidden]'));
   }
 
   // Tab and Shift+Tab go round this window's controls in the desktop's order, as in a window of its own.

@@ -1,0 +1,198 @@
+// The several-cranes window on the desktop: its controls by the names a screen reader reads, its tab order, a
+// calculation shown with its notes and figure, a refusal with the focus on the input and no text changed, the
+// table's rows, and the way in from every calculator.
+#include "crane_arrangement_window.h"
+#include "crane_sheet_view.h"
+#include "figure_painter.h"
+#include "window_slots.h"
+#include "window_test_support.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+
+#include <memory>
+
+using kelvaro::ui::CraneArrangementWindow;
+namespace t = kelvaro::test;
+using namespace kelvaro;
+
+namespace {
+
+// The control a screen reader finds by `name`, of type T.
+template <class T = QWidget>
+T* Named(const QWidget& w, const QString& name) {
+  for (QWidget* child : w.findChildren<QWidget*>()) {
+    if (child->accessibleName() == name && child->isVisibleTo(&w)) return qobject_cast<T*>(child);
+  }
+  return nullptr;
+}
+
+std::unique_ptr<CraneArrangementWindow> Open() {
+  auto w = std::make_unique<CraneArrangementWindow>();
+  w->setAttribute(Qt::WA_DeleteOnClose, false);
+  w->show();
+  return w;
+}
+
+QString Shown(const QWidget& w, const char* name) {
+  auto* label = Named<QLabel>(w, QString::fromUtf8(name));
+  return label ? label->text().trimmed() : QStringLiteral("(none)");
+}
+
+}  // namespace
+
+class CraneArrangementWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { t::SetUpWindowTests(); }
+
+  void everyInputHasItsName() {
+    auto w = Open();
+    QCOMPARE(w->windowTitle(), QStringLiteral("多台吊车荷载计算"));
+    QStringList missing;
+    for (const char* name : {"J1",
+                             "J2",
+                             "吊车1 名称",
+                             "吊车1 Pmax",
+                             "吊车1 Pmin",
+                             "吊车1 B",
+                             "吊车1 每侧轮数",
+                             "吊车1 轮距",
+                             "吊车1 端距",
+                             "吊车1 工作级别",
+                             "吊车1 αH",
+                             "吊车1 Q",
+                             "吊车1 Q1",
+                             "吊车1 制动轮数",
+                             "吊车2 Pmax",
+                             "吊车2 轮距",
+                             "Dmax",
+                             "Dmin",
+                             "Z",
+                             "H1",
+                             "T_L",
+                             "最不利位置简图"}) {
+      if (!Named(*w, QString::fromUtf8(name))) missing << QString::fromUtf8(name);
+    }
+    QCOMPARE(missing, QStringList());
+    QVERIFY(!Named(*w, QStringLiteral("吊车3 Pmax")));
+    w->addCrane();
+    QVERIFY(Named(*w, QStringLiteral("吊车3 Pmax")));
+    QCOMPARE(w->focusWidget(), Named(*w, QStringLiteral("吊车3 Pmax")));
+    w->removeCrane(), w->removeCrane(), w->removeCrane();
+    QVERIFY(Named(*w, QStringLiteral("吊车1 Pmax")));  // one row always stays
+    QVERIFY(!Named(*w, QStringLiteral("吊车2 Pmax")));
+  }
+
+  void tabGoesThroughTheTableRowByRow() {
+    auto w = Open();
+    QWidget* at = Named(*w, QStringLiteral("J1"));
+    at->setFocus();
+    QStringList seen;
+    for (int i = 0; i < 6; ++i, at = at->nextInFocusChain()) {
+      while (at->focusPolicy() == Qt::NoFocus || !at->isVisible()) at = at->nextInFocusChain();
+      seen << at->accessibleName();
+    }
+    QCOMPARE(seen, (QStringList{"J1", "J2", "吊车1 名称", "吊车1 Pmax", "吊车1 Pmin", "吊车1 B"}));
+  }
+
+  void theWorkedExampleIsCalculated() {
+    auto w = Open();
+    w->setTexts(forms::CraneArrangementExample());
+    QVERIFY(w->calculate());
+    QCOMPARE(t::TakeMessage(w), QString());
+    QCOMPARE(Shown(*w, "Dmax"), QStringLiteral("515.4"));
+    QCOMPARE(Shown(*w, "Dmin"), QStringLiteral("131.7"));
+    QCOMPARE(Shown(*w, "Z"), QStringLiteral("0.9"));
+    QCOMPARE(Shown(*w, "n"), QStringLiteral("2"));
+    QCOMPARE(Shown(*w, "T_L"), QStringLiteral("43"));
+    QCOMPARE(Shown(*w, "吊车1 T_L"), QStringLiteral("28"));
+    QVERIFY(Named<QLabel>(*w, QStringLiteral("Dmax"))->toolTip().contains(QStringLiteral("吊车2 轮2 在柱上")));
+    QVERIFY(!Shown(*w, "H1").isEmpty());
+    QVERIFY(!w->figure()->figure().wheels.empty());
+    // Clear empties the results and the figure, not the inputs.
+    w->clear();
+    QCOMPARE(Shown(*w, "Dmax"), QString());
+    QVERIFY(w->figure()->figure().wheels.empty());
+    QCOMPARE(w->texts().cranes[0].Pmax, "280");
+  }
+
+  void aBadInputIsNamedAndFocusedAndNothingChanges() {
+    struct Row {
+      const char* input;
+      const char* text;
+      const char* message;
+    };
+    const Row rows[] = {
+        {"J2", "0", "J2 必须大于 0（现为 0）。"},
+        {"吊车2 B", "0", "吊车2（L）的 B 必须大于 0（现为 0）。"},
+        {"吊车1 轮距", "5+", "吊车1（K）的轮距“5+”应是用“+”连接的数，例如 4.4 或 1.6+5.2+1.6。"},
+        {"吊车1 Pmax", "", "吊车1（K）的 Pmax 是空的。请输入一个数。"},
+    };
+    for (const Row& row : rows) {
+      auto w = Open();
+      w->setTexts(forms::CraneArrangementExample());
+      QVERIFY(w->calculate());
+      auto* box = Named<QLineEdit>(*w, QString::fromUtf8(row.input));
+      QVERIFY2(box, row.input);
+      box->setText(QString::fromUtf8(row.text));
+      const CraneArrangementTexts before = w->texts();
+      QVERIFY(!w->calculate());
+      QCOMPARE(t::TakeMessage(w), QString::fromUtf8(row.message));
+      QCOMPARE(w->focusWidget(), box);
+      QCOMPARE(w->texts().cranes[1].B, before.cranes[1].B);
+      QCOMPARE(box->text(), QString::fromUtf8(row.text));
+      QCOMPARE(Shown(*w, "Dmax"), QStringLiteral("515.4"));  // the last results stay
+    }
+  }
+
+  void ctrlPShowsTheSheetOnlyAfterACalculation() {
+    auto w = Open();
+    w->setTexts(forms::CraneArrangementExample());
+    Named<QLineEdit>(*w, QStringLiteral("J1"))->setText(QStringLiteral("x"));
+    w->showSheet();
+    QVERIFY(!t::TakeMessage(w).isEmpty());
+    QVERIFY(!w->findChild<ui::CraneSheetWindow*>());
+    Named<QLineEdit>(*w, QStringLiteral("J1"))->setText(QStringLiteral("6"));
+    QAction* print = nullptr;
+    for (QAction* a : w->actions()) {
+      if (a->shortcut() == QKeySequence(QKeySequence::Print)) print = a;
+    }
+    QVERIFY(print);
+    print->trigger();
+    auto* sheet = w->findChild<ui::CraneSheetWindow*>();
+    QVERIFY(sheet && sheet->isVisible());
+    QCOMPARE(sheet->sheet().title, "多台吊车荷载计算书");
+    // An open sheet follows the next calculation.
+    Named<QLineEdit>(*w, QStringLiteral("J2"))->setText(QStringLiteral("6"));
+    QVERIFY(w->calculate());
+    QCOMPARE(sheet->sheet().figure.texts.size(), w->figure()->figure().texts.size());
+    QVERIFY(ui::SaveCraneSheetPdf(sheet->sheet(), QDir::temp().filePath(QStringLiteral("kelvaro_crane_sheet.pdf"))));
+  }
+
+  void everyCalculatorOpensItByItsMenuAndShortcut() {
+    app::WindowSlots windows;
+    for (const FormId id : {FormId::VerticalLoads, FormId::MinWheelPressure, FormId::HorizontalLoads}) {
+      QWidget* calculator = windows.show(id);
+      QAction* item = nullptr;
+      for (QAction* a : calculator->actions()) {
+        if (a->text() == QStringLiteral("多台吊车荷载计算…")) item = a;
+      }
+      QVERIFY(item);
+      QCOMPARE(item->shortcut(), QKeySequence(QStringLiteral("Ctrl+M")));
+      item->trigger();
+      auto* cranes = qobject_cast<CraneArrangementWindow*>(windows.openWindow(FormId::CraneArrangement));
+      QVERIFY(cranes);
+      cranes->close();
+      QCoreApplication::processEvents();
+    }
+    auto* main = windows.show(FormId::VerticalLoads);
+    QVERIFY(main->findChild<QPushButton*>(QStringLiteral("Command4"))->toolTip().contains(QStringLiteral("Ctrl+M")));
+  }
+};
+
+QTEST_MAIN(CraneArrangementWindowTest)
+#include "crane_arrangement_window_test.moc"
