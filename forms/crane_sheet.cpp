@@ -76,8 +76,10 @@ SheetSection Trials(const ArrangementAnswer& a, std::size_t room, char32_t sep) 
   const CraneArrangement& r = a.record;
   std::vector<const Trial*> sorted;
   for (const Trial& t : r.trials) sorted.push_back(&t);
-  // The largest first; equal ones in the order they were tried, as the search breaks ties.
-  std::ranges::stable_sort(sorted, [](const Trial* x, const Trial* y) { return x->value > y->value; });
+  // The largest first; equal ones in the order they were tried (their order in the one array), as the search
+  // breaks ties.
+  std::ranges::sort(sorted,
+                    [](const Trial* x, const Trial* y) { return x->value != y->value ? x->value > y->value : x < y; });
   SheetSection s{.heading = "比较过的排列（每种排列取其最不利车轮）"};
   for (std::size_t i = 0; i < sorted.size() && i < room; ++i) {
     const Trial& t = *sorted[i];
