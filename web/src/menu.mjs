@@ -88,11 +88,12 @@ export function openMenu(items, x, y, back) {
     b.className = 'menu-item';
     b.setAttribute('role', 'menuitem');
     b.tabIndex = -1;
-    const label = Object.assign(document.createElement('span'), { textContent: item.label });
-    const keys = Object.assign(document.createElement('span'), {
-      className: 'keys', textContent: shortcutText(item.shortcut),
-    });
-    b.append(label, keys);
+    // The item's text is its label alone; its shortcut is shown beside it by the style and told to screen readers.
+    b.textContent = item.label;
+    if (item.shortcut) {
+      b.dataset.keys = shortcutText(item.shortcut);
+      b.setAttribute('aria-keyshortcuts', `Control+${item.shortcut.key.toUpperCase()}`);
+    }
     b.addEventListener('click', () => {
       closeMenu(back);
       item.run();
