@@ -41,6 +41,9 @@ QWidget* WindowSlots::open(forms::FormId id) {
     if (id == forms::FormId::CraneArrangement) {
       auto* cranes = new ui::CraneArrangementWindow;
       connect(cranes, &ui::CraneArrangementWindow::showWindowRequested, this, request);
+      connect(cranes, &ui::CraneArrangementWindow::openFileRequested, this, [this, cranes](const QString& path) {
+        if (const auto failure = openFile(path)) cranes->reportFile(*failure);
+      });
       w = cranes;
     } else {
       auto* form = ui::MakeWindow(id);

@@ -60,7 +60,8 @@ constexpr ResultRow Results[] = {
 
 constexpr CraneButtonRow Buttons[] = {
     {CraneButton::Calculate, "计算"}, {CraneButton::AddCrane, "增加吊车"}, {CraneButton::RemoveCrane, "删除吊车"},
-    {CraneButton::Clear, "清除结果"}, {CraneButton::Close, "退出"},
+    {CraneButton::Clear, "清除结果"}, {CraneButton::Save, "保存计算…"},    {CraneButton::Open, "打开计算…"},
+    {CraneButton::Close, "退出"},
 };
 
 constexpr CraneWindowDescription Window{
@@ -109,6 +110,12 @@ std::string ResultName(ArrangementResult result, std::size_t crane) {
   for (const ResultRow& r : Results) {
     if (r.result == result) return std::string(r.symbol);
   }
+  return std::string(NameOf(result));
+}
+
+std::string ResultFileKey(ArrangementResult result, std::size_t crane) {
+  // One key per crane: a file's keys are unique.
+  if (result == ArrangementResult::Longitudinal) return std::string(NameOf(result)) + std::to_string(crane + 1);
   return std::string(NameOf(result));
 }
 

@@ -49,7 +49,7 @@ struct ResultRow {
   std::string_view unit;
 };
 
-enum class CraneButton : unsigned char { Calculate, AddCrane, RemoveCrane, Clear, Close };
+enum class CraneButton : unsigned char { Calculate, AddCrane, RemoveCrane, Clear, Save, Open, Close };
 struct CraneButtonRow {
   CraneButton does;
   std::string_view text;
@@ -77,6 +77,8 @@ CraneArrangementTexts CraneArrangementExample();
 std::string CraneInputName(std::size_t crane, CraneField field);
 /// The accessible name of a result's field: "Dmax", "吊车1 T_L".
 std::string ResultName(ArrangementResult result, std::size_t crane = 0);
+/// The key a calculation file gives a result as shown: "Dmax", ..., "longitudinal1" for crane 1's T_L.
+std::string ResultFileKey(ArrangementResult result, std::size_t crane = 0);
 /// The accessible name of the input a failure blames.
 std::string InputName(const ArrangementInput& input);
 

@@ -99,6 +99,12 @@ CraneArrangementWindow::CraneArrangementWindow()
       case forms::CraneButton::Clear:
         connect(button, &QPushButton::clicked, this, &CraneArrangementWindow::clear);
         break;
+      case forms::CraneButton::Save:
+        connect(button, &QPushButton::clicked, this, &CraneArrangementWindow::save);
+        break;
+      case forms::CraneButton::Open:
+        connect(button, &QPushButton::clicked, this, &CraneArrangementWindow::chooseFileToOpen);
+        break;
       case forms::CraneButton::Close:
         connect(button, &QPushButton::clicked, this, &QWidget::close);
         break;
@@ -145,6 +151,7 @@ CraneArrangementWindow::CraneArrangementWindow()
   sheet->setShortcut(QKeySequence::Print);
   connect(sheet, &QAction::triggered, this, &CraneArrangementWindow::showSheet);
   addAction(sheet);
+  addFileActions();
   setContextMenuPolicy(Qt::ActionsContextMenu);
   buttons_.front()->setToolTip(
       u"按 %1 计算并打开计算书，可导出 PDF"_s.arg(sheet->shortcut().toString(QKeySequence::NativeText)));
@@ -315,13 +322,14 @@ void CraneArrangementWindow::updateTabOrder() {
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
-void CraneArrangementWindow::report(const QString& message) {
+void CraneArrangementWindow::report(const QString& message, const QString& title) {
   if (!messageBox_) {
     messageBox_ = new QMessageBox(QMessageBox::Warning, CraneText(FailureTitle), QString(), QMessageBox::Ok, this);
     messageBox_->setTextFormat(Qt::PlainText);
     messageBox_->setWindowModality(Qt::WindowModal);
     messageBox_->button(QMessageBox::Ok)->setText(CraneText(MessageButton));
   }
+  messageBox_->setWindowTitle(title.isEmpty() ? CraneText(FailureTitle) : title);
   messageBox_->setText(message);
   messageBox_->open();
 }

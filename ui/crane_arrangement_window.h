@@ -24,6 +24,7 @@ class QPushButton;
 
 namespace kelvaro::ui {
 
+class CalculationFileActions;
 class FigureView;
 class CraneSheetWindow;
 
@@ -42,6 +43,10 @@ class CraneArrangementWindow : public QWidget {
   /// The last calculation that succeeded, while the window shows it.
   const std::optional<ArrangementAnswer>& answer() const { return answer_; }
   const FigureView* figure() const { return figure_; }
+  /// Saves the texts (and the results as shown) to `path`; false after a failure, which has been reported.
+  bool saveTo(const QString& path);
+  /// A message about a calculation file, in the window's own box.
+  void reportFile(const QString& message);
 
  public slots:
   /// True when the results were written; false after a refusal, which has been reported.
@@ -51,15 +56,22 @@ class CraneArrangementWindow : public QWidget {
   void removeCrane();
   /// Calculates as 计算 does and, only when that succeeds, shows the sheet (Ctrl+P).
   void showSheet();
+  /// Asks where, then saveTo (Ctrl+S, 保存计算…).
+  void save();
+  /// Asks for a file; openFileRequested with it (Ctrl+O, 打开计算…).
+  void chooseFileToOpen();
 
  signals:
   void showWindowRequested(kelvaro::forms::FormId form);
+  /// The user chose a file to open; it may belong to another window, so whoever keeps the windows opens it.
+  void openFileRequested(const QString& path);
 
  private:
   void addRow(const CraneTexts& texts);
   void dropRow();
   void updateTabOrder();
-  void report(const QString& message);
+  void report(const QString& message, const QString& title = {});
+  void addFileActions();
 
   char32_t separator_;
   std::array<QLineEdit*, 2> bays_{};
@@ -75,6 +87,7 @@ class CraneArrangementWindow : public QWidget {
   std::optional<ArrangementAnswer> answer_;
   QPointer<QMessageBox> messageBox_;
   QPointer<CraneSheetWindow> sheet_;
+  CalculationFileActions* files_ = nullptr;
 };
 
 }  // namespace kelvaro::ui

@@ -4,6 +4,7 @@
 // Kept apart from bridge.cpp's buffers: a file is up to 1 MiB, a calculation's texts are short.
 #include "calculation_file.h"
 #include "content.h"
+#include "crane_window.h"
 #include "form.h"
 #include "json.h"
 
@@ -20,10 +21,15 @@ namespace {
 using namespace kelvaro::json;
 
 // Slot 0: the file's content (to read); 1: its name, as messages name it; 2: today's date (to write); then the
-// inputs' texts by Input, then the results' texts by ResultId (to write).
+// inputs' texts by Input, then the results' texts by ResultId (to write); then the several-cranes window's own
+// texts (ArrangementTextNames order), each crane's texts (CraneTextNames order) and its results as shown (by
+// ArrangementResult, then one T_L per crane).
 constexpr std::uint32_t ContentSlot = 0, NameSlot = 1, DateSlot = 2, FirstInput = 3,
-                        FirstResult = FirstInput + InputCount;
-std::array<std::string, FirstResult + ResultCount> slots;
+                        FirstResult = FirstInput + InputCount, FirstArrangement = FirstResult + ResultCount,
+                        FirstCrane = FirstArrangement + ArrangementTextNames.size(),
+                        FirstArrangementResult = FirstCrane + MaxCranes * CraneTextNames.size(),
+                        ArrangementResults = static_cast<std::uint32_t>(ArrangementResult::Longitudinal) + MaxCranes;
+std::array<std::string, FirstArrangementResult + ArrangementResults> slots;
 std::string answer;
 
 std::string Id(auto id) { return Number(static_cast<int>(id)); }
@@ -96,6 +102,10 @@ KELVARO_EXPORT(kelvaro_max_text_length) std::uint32_t kelvaro_max_text_length() 
 KELVARO_EXPORT(kelvaro_file_slots) std::uint32_t kelvaro_file_slots() {
   return static_cast<std::uint32_t>(slots.size());
 }
+/// Where the several-cranes window's texts start; the calculators' results end there.
+KELVARO_EXPORT(kelvaro_file_first_arrangement) std::uint32_t kelvaro_file_first_arrangement() {
+  return FirstArrangement;
+}
 
 /// Writes the file of window `form`'s texts: { content, name } (the name suggested from the calculation and the
 /// date), or { message, title }. False for a window that calculates nothing, with no answer.
@@ -109,6 +119,34 @@ KELVARO_EXPORT(kelvaro_write_file) bool kelvaro_write_file(std::uint32_t form) {
   for (const ResultId result : ResultsOf(f.calculator->calculation)) {
     const std::string& shown = slots[FirstResult + static_cast<std::uint32_t>(result)];
     if (!shown.empty()) notes.results.emplace_back(NameOf(result), shown);
+  }
+  const std::string name = SuggestedFileName(texts, slots[DateSlot]);
+  const auto written = WriteCalculationFile(texts, name, notes);
+  answer = written ? Object({{"content", String(*written)}, {"name", String(name)}}) : Failure(written.error().message);
+  return true;
+}
+
+/// Writes the several-cranes window's file from its texts (the first `cranes` rows) and results as shown, as
+/// kelvaro_write_file does. False for more rows than the table has, with no answer.
+KELVARO_EXPORT(kelvaro_write_arrangement_file) bool kelvaro_write_arrangement_file(std::uint32_t cranes) {
+  if (cranes > MaxCranes) return false;
+  CraneArrangementTexts texts;
+  for (std::size_t i = 0; i < ArrangementTextNames.size(); ++i) {
+    texts.*ArrangementTextNames[i].second = slots[FirstArrangement + i];
+  }
+  for (std::size_t c = 0; c < cranes; ++c) {
+    CraneTexts& crane = texts.cranes.emplace_back();
+    for (std::size_t f = 0; f < CraneTextNames.size(); ++f) {
+      crane.*CraneTextNames[f].second = slots[FirstCrane + c * CraneTextNames.size() + f];
+    }
+  }
+  FileNotes notes{kelvaro::sheet::ProgramVersion() + "（网页版）", slots[DateSlot], {}};
+  for (std::uint32_t r = 0; r < ArrangementResults; ++r) {
+    const std::string& shown = slots[FirstArrangementResult + r];
+    const auto longitudinal = static_cast<std::uint32_t>(ArrangementResult::Longitudinal);
+    const std::string key = r < longitudinal ? forms::ResultFileKey(static_cast<ArrangementResult>(r))
+                                             : forms::ResultFileKey(ArrangementResult::Longitudinal, r - longitudinal);
+    if (!shown.empty()) notes.results.emplace_back(key, shown);
   }
   const std::string name = SuggestedFileName(texts, slots[DateSlot]);
   const auto written = WriteCalculationFile(texts, name, notes);

@@ -189,7 +189,8 @@ std::string CraneControl(std::size_t crane, CraneField field) {
 }
 
 std::string_view NameOf(forms::CraneButton does) {
-  constexpr std::array<std::string_view, 5> names{"calculate", "addCrane", "removeCrane", "clear", "close"};
+  constexpr std::array<std::string_view, 7> names{"calculate", "addCrane", "removeCrane", "clear",
+                                                  "save",      "open",     "close"};
   return names[static_cast<std::size_t>(does)];
 }
 
@@ -201,6 +202,7 @@ std::string CraneWindowData() {
   for (const BayRow& b : d.bays) {
     bays.push_back(Object({{"control", String(b.symbol)},
                            {"index", Int(static_cast<int>(b.field))},
+                           {"key", String(ArrangementTextNames[static_cast<std::size_t>(b.field)].first)},
                            {"caption", String(b.caption)},
                            {"symbol", String(b.symbol)},
                            {"unit", String(b.unit)},
@@ -231,7 +233,9 @@ std::string CraneWindowData() {
                            {"texts", Array(texts)}}));
     const std::string tl = ResultName(ArrangementResult::Longitudinal, i);
     longitudinal.push_back(
-        Object({{"control", String("T_L" + std::to_string(i + 1))}, {"accessibleName", String(tl)}}));
+        Object({{"control", String("T_L" + std::to_string(i + 1))},
+                {"accessibleName", String(tl)},
+                {"index", Int(static_cast<int>(ArrangementResult::Longitudinal) + static_cast<int>(i))}}));
   }
   for (const OptionRow& o : d.options) {
     options.push_back(Object({{"field", String(ArrangementTextNames[static_cast<std::size_t>(o.field)].first)},
@@ -247,6 +251,7 @@ std::string CraneWindowData() {
   }
   for (const ResultRow& r : d.results) {
     results.push_back(Object({{"name", String(NameOf(r.result))},
+                              {"index", Int(static_cast<int>(r.result))},
                               {"control", String("result-" + std::string(NameOf(r.result)))},
                               {"caption", String(r.caption)},
                               {"symbol", String(r.symbol)},

@@ -1,7 +1,8 @@
 // The several-cranes window on the desktop: its controls by the names a screen reader reads, its tab order, a
 // calculation shown with its notes and figure, a refusal with the focus on the input and no text changed, the
-// table's rows, and the way in from every calculator.
+// table's rows, the way in from every calculator, and its calculation files.
 #include "crane_arrangement_window.h"
+#include "calculation_files.h"
 #include "crane_sheet_view.h"
 #include "figure_painter.h"
 #include "window_slots.h"
@@ -10,13 +11,17 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QTemporaryDir>
 
 #include <memory>
 
 using kelvaro::ui::CraneArrangementWindow;
 namespace t = kelvaro::test;
 using namespace kelvaro;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -46,8 +51,15 @@ QString Shown(const QWidget& w, const char* name) {
 class CraneArrangementWindowTest : public QObject {
   Q_OBJECT
 
+  QTemporaryDir dir_;
+
  private slots:
-  void initTestCase() { t::SetUpWindowTests(); }
+  void initTestCase() {
+    // The recent files go to a settings file of this test's own.
+    QVERIFY(dir_.isValid());
+    qputenv("XDG_CONFIG_HOME", dir_.filePath(QStringLiteral("config")).toUtf8());
+    t::SetUpWindowTests();
+  }
 
   void everyInputHasItsName() {
     auto w = Open();
@@ -171,6 +183,89 @@ class CraneArrangementWindowTest : public QObject {
     QVERIFY(w->calculate());
     QCOMPARE(sheet->sheet().figure.texts.size(), w->figure()->figure().texts.size());
     QVERIFY(ui::SaveCraneSheetPdf(sheet->sheet(), QDir::temp().filePath(QStringLiteral("kelvaro_crane_sheet.pdf"))));
+  }
+
+  void saveThenOpenGivesTheSameTextsAndResults() {
+    app::WindowSlots windows;
+    auto* w = qobject_cast<CraneArrangementWindow*>(windows.open(FormId::CraneArrangement));
+    QVERIFY(w);
+    // Three cranes, the third with four wheels a side and a name a file must escape; the order as entered.
+    CraneArrangementTexts typed = forms::CraneArrangementExample();
+    CraneTexts& third = typed.cranes.emplace_back(typed.cranes[1]);
+    third.name = "引号\"\\ 3", third.wheelsPerSide = "4", third.spacings = "1.6+5.2+1.6", third.B = "9",
+    third.Pmax = "90";
+    typed.order = "entered";
+    w->setTexts(typed);
+    QVERIFY(w->calculate());
+    const CraneArrangementTexts before = w->texts();
+    QCOMPARE(before.cranes.size(), 3u);
+    QCOMPARE(before.cranes[2].name, third.name);
+    QStringList results;
+    for (const char* name : {"Dmax", "Dmin", "Z", "n", "H1", "T_L", "吊车1 T_L", "吊车2 T_L", "吊车3 T_L"}) {
+      results << Shown(*w, name);
+    }
+    const QString file = dir_.filePath(QStringLiteral("多台 吊车.kelvaro"));
+    QVERIFY(w->saveTo(file));
+
+    // Another arrangement and no results, then the file: the same texts, rows and results again.
+    w->setTexts(forms::CraneArrangementDefaults());
+    w->clear();
+    QCOMPARE(windows.openFile(file), std::nullopt);
+    QCOMPARE(t::TakeMessage(w), QString());
+    QCOMPARE(windows.openWindow(FormId::CraneArrangement), w);
+    const CraneArrangementTexts after = w->texts();
+    QCOMPARE(after.cranes.size(), before.cranes.size());
+    for (std::size_t c = 0; c < after.cranes.size(); ++c) {
+      for (const auto& [key, member] : CraneTextNames) QCOMPARE(after.cranes[c].*member, before.cranes[c].*member);
+    }
+    for (const auto& [key, member] : ArrangementTextNames) QCOMPARE(after.*member, before.*member);
+    QStringList again;
+    for (const char* name : {"Dmax", "Dmin", "Z", "n", "H1", "T_L", "吊车1 T_L", "吊车2 T_L", "吊车3 T_L"}) {
+      again << Shown(*w, name);
+    }
+    QCOMPARE(again, results);
+    QCOMPARE(ui::RecentFiles().front(), QFileInfo(file).absoluteFilePath());
+
+    // The file notes the results as shown, each crane's T_L by its own key.
+    QFile saved(file);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QString content = QString::fromUtf8(saved.readAll());
+    QVERIFY2(content.contains(u"\"Dmax\": \"%1\""_s.arg(results[0])), qPrintable(content));
+    QVERIFY(content.contains(u"\"longitudinal3\": \"%1\""_s.arg(results[8])));
+    w->close();
+  }
+
+  void itsMenuAndButtonsSaveAndOpen() {
+    app::WindowSlots windows;
+    auto* w = qobject_cast<CraneArrangementWindow*>(windows.open(FormId::CraneArrangement));
+    QStringList items;
+    for (QAction* a : w->actions()) {
+      if (!a->isSeparator()) items << a->text() + u' ' + a->shortcut().toString();
+    }
+    QVERIFY2(items.contains(u"保存计算… Ctrl+S"_s) && items.contains(u"打开计算… Ctrl+O"_s),
+             qPrintable(items.join(u", ")));
+    QVERIFY(items.contains(u"最近打开 "_s));
+    QVERIFY(w->findChild<QPushButton*>() != nullptr);
+    QStringList buttons;
+    for (const QPushButton* b : w->findChildren<QPushButton*>()) buttons << b->text();
+    QVERIFY(buttons.contains(u"保存计算…"_s) && buttons.contains(u"打开计算…"_s));
+
+    // A file chosen here that cannot be opened is reported here, and nothing changes.
+    const CraneArrangementTexts before = w->texts();
+    const QString bad = dir_.filePath(QStringLiteral("newer.kelvaro"));
+    QFile file(bad);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "kelvaro-calculation", "version": 2})");
+    file.close();
+    emit w->openFileRequested(bad);
+    QVERIFY(t::TakeMessage(w).startsWith(u"无法打开“newer.kelvaro”：这是第 2 版的计算文件"_s));
+    QCOMPARE(w->texts().cranes.size(), before.cranes.size());
+    QCOMPARE(w->texts().J2, before.J2);
+
+    // A save that fails says why, naming the file.
+    QVERIFY(!w->saveTo(dir_.filePath(QStringLiteral("none/x.kelvaro"))));
+    QVERIFY(t::TakeMessage(w).startsWith(u"无法保存“x.kelvaro”"_s));
+    w->close();
   }
 
   void everyCalculatorOpensItByItsMenuAndShortcut() {

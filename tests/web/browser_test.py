@@ -582,6 +582,7 @@ class BrowserEdition(unittest.TestCase):
         field, want = next(iter(EXAMPLES[FIRST]["results"].items()))
         ActionChains(self.driver).context_click(self.page.control(FIRST, field)).perform()
         items = self.driver.find_elements(By.CSS_SELECTOR, "#context-menu .menu-item")
+        # Each item is its label, then its shortcut in a span of its own.
         self.assertEqual([i.text for i in items], ["复制", "计算书…"])
         items[0].click()
         got = self.driver.execute_async_script(

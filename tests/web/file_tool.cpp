@@ -1,6 +1,6 @@
 // The desktop's reader and writer for the cross-edition test: `read <file>` prints what the reader makes of a file,
-// as one line of JSON ({"calculation", "texts": [by Input]} or {"message"}); `resave <file> <copy>` reads a file
-// and writes its texts again as the desktop does.
+// as one line of JSON ({"calculation", "texts": [by Input]}, {"calculation", "arrangement"} or {"message"}); `resave
+// <file> <copy>` reads a file and writes its texts again as the desktop does.
 #include "calculation_file.h"
 #include "json.h"
 
@@ -8,6 +8,7 @@
 #include <iostream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 using namespace kelvaro;
 using namespace kelvaro::json;
@@ -34,7 +35,17 @@ int main(int argc, char* argv[]) {
     }
     const auto* fields = std::get_if<FieldTexts>(&*opened);
     if (!fields) {
-      std::cout << Object({{"calculation", String(KindName(*opened))}}) << "\n";
+      const auto& arrangement = std::get<CraneArrangementTexts>(*opened);
+      Members own;
+      for (const auto& [key, member] : ArrangementTextNames) own.emplace_back(key, String(arrangement.*member));
+      std::vector<std::string> cranes;
+      for (const CraneTexts& crane : arrangement.cranes) {
+        Members row;
+        for (const auto& [key, member] : CraneTextNames) row.emplace_back(key, String(crane.*member));
+        cranes.push_back(Object(row));
+      }
+      own.emplace_back("cranes", Array(cranes));
+      std::cout << Object({{"calculation", String(KindName(*opened))}, {"arrangement", Object(own)}}) << "\n";
       return 0;
     }
     std::cout << Object({{"calculation", String(KindName(*opened))}, {"texts", Strings(fields->texts)}}) << "\n";

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Calculation files in a real browser: a file the desktop's writer wrote, chosen in the page's picker, opens the
 window of its kind with its texts and results; Ctrl+S in a window downloads a file the desktop's reader reads with
-the same texts; the window's menu lists both items; a bad file leaves every window as it was.
+the same texts; the window's menu lists both items; a bad file leaves every window as it was; the same for the
+several-cranes window, with its two buttons.
 
 Usage: files_browser_test.py <kelvaro.html> <page.json> <examples.json> <screenshot dir> <kelvaro_file_tool>
 """
@@ -18,7 +19,7 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
 import browser_test
-from browser_test import CALCULATORS, Page
+from browser_test import CALCULATORS, CRANES, Page
 
 TOOL = sys.argv[5]
 
@@ -56,6 +57,10 @@ class Files(unittest.TestCase):
     def texts(self, kind):
         return {f["symbol"]: self.page.control(kind, f["field"]).get_attribute("value")
                 for f in CALCULATORS[kind]["fields"]}
+
+    def menu_items(self):
+        """The labels of the open context menu's items, without their shortcuts."""
+        return [b.text for b in self.driver.find_elements(By.CSS_SELECTOR, ".context-menu > button")]
 
     def choose(self, path):
         self.driver.find_element(By.ID, "kelvaro-open-file").send_keys(str(path))
@@ -102,6 +107,44 @@ class Files(unittest.TestCase):
         self.assertTrue(message["text"].startswith("无法打开“newer.kelvaro”：这是第 2 版的计算文件"), message)
         self.assertEqual(self.texts(kind), before)
         self.assertEqual(self.page.open_kinds(), [kind])
+
+    def test_several_cranes_cross_both_ways(self):
+        kind, c = CRANES["kind"], CRANES["cranes"]
+        crane = {"name": "", "Pmax": "", "Pmin": "", "B": "", "wheelsPerSide": "2", "spacings": "", "endDistance": "",
+                 "duty": "A1-A5", "alphaH": "", "Q": "", "Q1": "", "brakingWheels": ""}
+        arrangement = {"J1": "6", "J2": "12", "order": "free", "maxOnRail": "2", "otherSpanCranes": "0", "cranes": [
+            {**crane, "name": "K “引号”", "Pmax": "280", "Pmin": "70", "B": "6.4", "spacings": "5.0"},
+            {**crane, "name": "L", "Pmax": "150", "Pmin": "40", "B": "5.6", "spacings": "4.4"},
+            {**crane, "name": "M", "Pmax": "90", "Pmin": "20", "B": "9", "wheelsPerSide": "4",
+             "spacings": "1.6+5.2+1.6", "duty": "A6-A8"}]}
+        page_file = self.folder / "cranes.kelvaro"
+        page_file.write_text(json.dumps({"format": "kelvaro-calculation", "version": 1,
+                                         "calculation": "CraneArrangement", "inputs": arrangement}), encoding="utf-8")
+        desktop_file = self.folder / "多台吊车.kelvaro"
+        native("resave", page_file, desktop_file)
+        # Chosen from a calculator, it opens the several-cranes window with three rows, every text, calculated.
+        self.choose(desktop_file)
+        wait(lambda: kind in self.page.open_kinds(), "the several-cranes window")
+        dmax = wait(lambda: self.page.text(kind, "result-Dmax").strip(), "Dmax")
+        self.assertTrue(self.page.control(kind, c["rows"][2]["controls"][0]).is_displayed())
+        self.assertFalse(self.page.control(kind, c["rows"][3]["controls"][0]).is_displayed())
+        for b in c["bays"]:
+            self.assertEqual(self.page.control(kind, b["control"]).get_attribute("value"), arrangement[b["key"]])
+        for i, row in enumerate(arrangement["cranes"]):
+            for control, column in zip(c["rows"][i]["controls"], c["columns"]):
+                self.assertEqual(self.page.control(kind, control).get_attribute("value"), row[column["field"]], control)
+        # Its 保存计算… button downloads a file the desktop reads with the same texts and the results as shown.
+        self.page.control(kind, "save").click()
+        downloaded = wait(lambda: sorted(self.folder.glob("CraneArrangement-*.kelvaro")), "the downloaded file")[0]
+        self.assertEqual(json.loads(native("read", downloaded)), {"calculation": "CraneArrangement",
+                                                                  "arrangement": arrangement})
+        self.assertEqual(json.loads(downloaded.read_text(encoding="utf-8"))["results"]["Dmax"], dmax)
+        # Its menu has both items, after those it already had.
+        window = self.page.window(kind)
+        browser_test.ActionChains(self.driver).context_click(window.find_element(By.CSS_SELECTOR, ".client")).perform()
+        items = self.menu_items()
+        self.assertIn(["保存计算…", "打开计算…"], [items[i:i + 2] for i in range(len(items))])
+        self.driver.find_element(By.TAG_NAME, "body").send_keys(Keys.ESCAPE)
 
 
 if __name__ == "__main__":

@@ -49,6 +49,37 @@ for (const w of page.windows.filter((w) => w.calculator)) {
 }
 assert.equal(checked, 3);
 
+// The several-cranes window: its own texts by index, three cranes of odd texts, and its results as shown.
+{
+  const c = page.windows.find((w) => w.cranes).cranes;
+  const own = [], names = {};
+  for (const { index, key } of c.bays) [own[index], names[key]] = [odd[index], odd[index]];
+  for (const { index, field } of c.options) [own[index], names[field]] = [odd[index + 3], odd[index + 3]];
+  const cranes = [0, 1, 2].map((k) => c.columns.map((_, f) => odd[(k * 5 + f) % odd.length]));
+  const results = [];
+  for (const { index } of c.results) results[index] = `${index}.5`;
+  results[c.longitudinal[1].index] = '28';
+  const saved = core.writeArrangementFile(own, cranes, results, '2024-05-01');
+  assert.equal(saved.name, 'CraneArrangement-2024-05-01.kelvaro');
+  const notes = JSON.parse(saved.content).results;
+  assert.equal(notes.Dmax, `${c.results.find((r) => r.name === 'Dmax').index}.5`);
+  assert.equal(notes.longitudinal2, '28');
+  assert.ok(!('longitudinal1' in notes), 'a T_L not shown is not noted');
+  const expected = { ...names, cranes: cranes.map((row) => Object.fromEntries(c.columns.map(({ field }, f) => [field, row[f]]))) };
+  const fromPage = join(folder, saved.name);
+  writeFileSync(fromPage, saved.content);
+  const read = JSON.parse(native('read', fromPage));
+  assert.equal(read.calculation, 'CraneArrangement');
+  assert.deepEqual(read.arrangement, expected, 'the desktop reads the page\'s several cranes');
+  const fromDesktop = join(folder, 'CraneArrangement-desktop.kelvaro');
+  native('resave', fromPage, fromDesktop);
+  assert.deepEqual(core.readFile(readFileSync(fromDesktop), 'd.kelvaro').arrangement, expected,
+    'the page reads the desktop\'s several cranes');
+  // No crane, or more than the table holds: refused with the message, or not asked at all.
+  assert.match(core.writeArrangementFile(own, [], [], '2024-05-01').message, /吊车应有 1 到 4 台/);
+  assert.throws(() => core.writeArrangementFile(own, [0, 1, 2, 3, 4].map(() => cranes[0]), [], ''), RangeError);
+}
+
 // The same words for a bad file.
 for (const [name, content] of [
   ['empty.kelvaro', ''],
@@ -76,4 +107,4 @@ for (const [i, example] of examples.entries()) {
   assert.equal(inPage.calculation, JSON.parse(example).calculation);
 }
 rmSync(folder, { recursive: true });
-console.log(`ok: files of ${checked} calculators cross between the editions; bad files are named alike`);
+console.log(`ok: files of ${checked} calculators and of several cranes cross between the editions; bad files are named alike`);

@@ -52,7 +52,10 @@ export async function kelvaroCore(moduleBytes) {
   }
 
   // Calculation files (web/bridge_files.cpp): their texts go into numbered slots, their answers come apart.
-  const fileSlot = { content: 0, name: 1, date: 2, firstInput: 3, firstResult: 3 + symbols.length };
+  const fileSlot = {
+    content: 0, name: 1, date: 2, firstInput: 3, firstResult: 3 + symbols.length,
+    firstArrangement: m.kelvaro_file_first_arrangement(),
+  };
   function putFileText(slot, text) {
     const bytes = text instanceof Uint8Array ? text : encoder.encode(String(text));
     const at = m.kelvaro_file_text(slot, bytes.length);
@@ -214,11 +217,28 @@ export async function kelvaroCore(moduleBytes) {
      */
     writeFile(formId, texts, results, date) {
       symbols.forEach((_, i) => putFileText(fileSlot.firstInput + i, texts[i] ?? ''));
-      for (let i = 0; fileSlot.firstResult + i < m.kelvaro_file_slots(); ++i) {
+      for (let i = 0; fileSlot.firstResult + i < fileSlot.firstArrangement; ++i) {
         putFileText(fileSlot.firstResult + i, results[i] ?? '');
       }
       putFileText(fileSlot.date, date);
       if (!m.kelvaro_write_file(formId)) throw new RangeError(`window ${formId} calculates nothing`);
+      return fileAnswer();
+    },
+    /**
+     * The several-cranes window's file: `own` and `cranes` as craneArrangement takes them, `results` the texts as
+     * shown by the results' index (then one T_L per crane), saved on `date`: { content, name } or { message, title }.
+     */
+    writeArrangementFile(own, cranes, results, date) {
+      if (cranes.length > craneLayout.maxCranes) throw new RangeError(`at most ${craneLayout.maxCranes} cranes`);
+      const firstCrane = fileSlot.firstArrangement + craneLayout.ownTexts;
+      const firstResult = firstCrane + craneLayout.maxCranes * craneLayout.craneTexts;
+      for (let i = 0; i < craneLayout.ownTexts; ++i) putFileText(fileSlot.firstArrangement + i, own[i] ?? '');
+      cranes.forEach((row, c) => {
+        for (let f = 0; f < craneLayout.craneTexts; ++f) putFileText(firstCrane + c * craneLayout.craneTexts + f, row[f] ?? '');
+      });
+      for (let i = 0; firstResult + i < m.kelvaro_file_slots(); ++i) putFileText(firstResult + i, results[i] ?? '');
+      putFileText(fileSlot.date, date);
+      m.kelvaro_write_arrangement_file(cranes.length);
       return fileAnswer();
     },
     /**

@@ -74,11 +74,38 @@ export function makeCranes(ready, windows, messageBox) {
     figure.title = answer ? answer.working.join('\n') : '';
   }
 
-  async function calculate(w) {
+  // The texts as the core takes them: the window's own by index, one array per crane shown.
+  function texts(w) {
     const own = [];
     for (const b of c.bays) own[b.index] = value(w.control(b.control));
     for (const o of c.options) own[o.index] = value(w.control(o.field));
-    const cranes = shownRows(w).map((row) => row.controls.map((name) => value(w.control(name))));
+    return { own, cranes: shownRows(w).map((row) => row.controls.map((name) => value(w.control(name)))) };
+  }
+
+  // The results as shown, by index (then one T_L per crane), for a file's notes.
+  function shown(w) {
+    const out = [];
+    for (const r of c.results) out[r.index] = w.control(r.control).textContent.trim();
+    for (const t of c.longitudinal) {
+      const target = w.control(t.control);
+      out[t.index] = target.hidden ? '' : target.textContent.trim();
+    }
+    return out;
+  }
+
+  // A file's texts (by name) into the window, as many rows as it has cranes, then Calculate.
+  function open(w, arrangement) {
+    for (const b of c.bays) w.control(b.control).value = arrangement[b.key];
+    for (const o of c.options) w.control(o.field).value = arrangement[o.field];
+    setRows(w, arrangement.cranes.length);
+    arrangement.cranes.forEach((crane, i) => {
+      c.rows[i].controls.forEach((name, f) => { w.control(name).value = crane[c.columns[f].field]; });
+    });
+    return calculate(w);
+  }
+
+  async function calculate(w) {
+    const { own, cranes } = texts(w);
     const answer = (await ready).craneArrangement(own, cranes, sep);
     if ('failure' in answer) {
       const blamed = w.control(controlOf(answer.input));
@@ -112,7 +139,9 @@ export function makeCranes(ready, windows, messageBox) {
       clear: () => show(w, null),
       close: () => w.close(),
     };
-    for (const b of c.buttons) w.control(b.does).addEventListener('click', does[b.does]);
+    // Saving and opening are the files' (files.mjs), through these.
+    Object.assign(w, { arrangementTexts: () => texts(w), shownResults: () => shown(w), openArrangement: (a) => open(w, a) });
+    for (const b of c.buttons) if (does[b.does]) w.control(b.does).addEventListener('click', does[b.does]);
     for (const box of w.client.querySelectorAll('input')) {
       box.addEventListener('keydown', (e) => {
         if (e.key !== 'Enter' || e.isComposing) return;

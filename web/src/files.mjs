@@ -39,8 +39,11 @@ export function makeFiles(ready, windows, messageBox) {
     w.showMessage(outcome.title, outcome.message, messageBox.button, () => back && back.focus());
   }
 
-  async function save(w) {
-    const core = await ready;
+  function written(core, w) {
+    if (!w.spec.calculator) {
+      const { own, cranes } = w.arrangementTexts();
+      return core.writeArrangementFile(own, cranes, w.shownResults(), today());
+    }
     const c = w.spec.calculator;
     const texts = [], results = [];
     for (const { field, input } of c.fields) texts[input] = w.control(field).value;
@@ -48,7 +51,11 @@ export function makeFiles(ready, windows, messageBox) {
       const target = w.control(field);
       results[result] = (target.tagName === 'INPUT' ? target.value : target.textContent).trim();
     }
-    const outcome = core.writeFile(w.spec.id, texts, results, today());
+    return core.writeFile(w.spec.id, texts, results, today());
+  }
+
+  async function save(w) {
+    const outcome = written(await ready, w);
     if ('message' in outcome) return tell(w, outcome);
     const url = URL.createObjectURL(new Blob([outcome.content], { type: 'application/x-kelvaro' }));
     const link = Object.assign(document.createElement('a'), { href: url, download: outcome.name, hidden: true });
@@ -75,21 +82,30 @@ export function makeFiles(ready, windows, messageBox) {
     }
     const outcome = core.readFile(bytes, file.name);
     if ('message' in outcome) return tell(from, outcome);
+    if (outcome.arrangement) {
+      const cranes = [...windows.specs.values()].find((s) => s.cranes);
+      if (!cranes) return tell(from, core.fileWithoutWindow(file.name));
+      return windows.show(cranes.kind).openArrangement(outcome.arrangement);
+    }
     const spec = [...windows.specs.values()].find((s) => s.id === outcome.form);
-    // The several-cranes window takes outcome.arrangement here once the page has it.
     if (!spec) return tell(from, core.fileWithoutWindow(file.name));
     const w = windows.show(spec.kind);
     for (const { field, input } of spec.calculator.fields) w.control(field).value = outcome.texts[input];
     w.calculate();
   }
 
-  // Wires a new calculator window: its menu items, its shortcuts, and dropping a file on it.
+  // Wires a new calculator window: its menu items, its shortcuts, and dropping a file on it; the several-cranes
+  // window shows the two items as buttons too.
   return function wire(w) {
-    if (!w.spec.calculator) return;
+    if (!w.spec.calculator && !w.spec.cranes) return;
     addMenuItems(w, [
       { label: '保存计算…', shortcut: { key: 's', ctrl: true }, run: () => save(w) },
       { label: '打开计算…', shortcut: { key: 'o', ctrl: true }, run: () => choose(w) },
     ]);
+    if (w.spec.cranes) {
+      w.control('save').addEventListener('click', () => save(w));
+      w.control('open').addEventListener('click', () => choose(w));
+    }
     w.element.addEventListener('dragover', (e) => {
       if (![...e.dataTransfer.types].includes('Files')) return;
       e.preventDefault();
