@@ -106,7 +106,7 @@ void PaintCraneSheetPage(QPainter& painter, const forms::CraneSheet& sheet, int 
   if (page == 0) {
     w.text(Q(sheet.title), 15, true, Qt::AlignHCenter);
     w.gap(1);
-    w.text(u"工程名称：____________________  设计：________  校对：________  审核：________  日期：__________"_s, 8.5);
+    w.text(Q(sheet.blanks), 8.5);
     w.gap(2);
   }
   int at = 0;
@@ -121,7 +121,7 @@ void PaintCraneSheetPage(QPainter& painter, const forms::CraneSheet& sheet, int 
   }
   painter.setFont(w.font(7.5));
   painter.drawText(QRectF(0, (PageHeight - 10) * dotsPerMm, PageWidth * dotsPerMm, 5 * dotsPerMm), Qt::AlignHCenter,
-                   u"Kelvaro · 第 %1 页，共 %2 页"_s.arg(page + 1).arg(sheet.pages));
+                   Q(forms::CraneSheetFooter(sheet, page)));
 }
 
 bool SaveCraneSheetPdf(const forms::CraneSheet& sheet, const QString& path) {
