@@ -1,8 +1,8 @@
 #include "calculator_window.h"
 #include "calculation_files.h"
 
-#include "form_builder.h"
 #include "crane_window.h"
+#include "form_builder.h"
 #include "messages.h"
 
 #include <QAction>

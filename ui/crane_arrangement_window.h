@@ -25,7 +25,7 @@ class QPushButton;
 namespace kelvaro::ui {
 
 class FigureView;
-class CraneSheetWindow;
+class SheetWindowInterface;
 
 class CraneArrangementWindow : public QWidget {
   Q_OBJECT
@@ -74,7 +74,8 @@ class CraneArrangementWindow : public QWidget {
   FigureView* figure_ = nullptr;
   std::optional<ArrangementAnswer> answer_;
   QPointer<QMessageBox> messageBox_;
-  QPointer<CraneSheetWindow> sheet_;
+  QPointer<QWidget> sheet_;  // made by the sheet window's module, which prints
+  SheetWindowInterface* sheetEntry_ = nullptr;
 };
 
 }  // namespace kelvaro::ui

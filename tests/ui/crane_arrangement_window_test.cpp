@@ -4,6 +4,7 @@
 #include "crane_arrangement_window.h"
 #include "crane_sheet_view.h"
 #include "figure_painter.h"
+#include "linked_sheet_window.h"
 #include "window_slots.h"
 #include "window_test_support.h"
 
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <memory>
 
@@ -47,7 +49,10 @@ class CraneArrangementWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { t::SetUpWindowTests(); }
+  void initTestCase() {
+    t::SetUpWindowTests();
+    ui::UseLinkedSheetWindow(ui::LinkedSheetWindow());
+  }
 
   void everyInputHasItsName() {
     auto w = Open();
@@ -166,6 +171,9 @@ class CraneArrangementWindowTest : public QObject {
     auto* sheet = w->findChild<ui::CraneSheetWindow*>();
     QVERIFY(sheet && sheet->isVisible());
     QCOMPARE(sheet->sheet().title, "多台吊车荷载计算书");
+    QStringList buttons;
+    for (const QPushButton* b : sheet->findChildren<QPushButton*>()) buttons << b->text();
+    QCOMPARE(buttons, QStringList({QStringLiteral("打印…"), QStringLiteral("导出 PDF…")}));
     // An open sheet follows the next calculation.
     Named<QLineEdit>(*w, QStringLiteral("J2"))->setText(QStringLiteral("6"));
     QVERIFY(w->calculate());
