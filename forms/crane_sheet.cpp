@@ -98,7 +98,10 @@ CraneSheet CraneSheetOf(const CraneArrangementTexts& texts, const ArrangementAns
   const CraneArrangement& r = a.record;
   const bool twoPages = r.vertical.wheels.size() > WheelsOnOnePage;
   CraneSheet sheet{
-      .title = "多台吊车荷载计算书", .figure = CraneFigure(r.data, r.vertical, 640, sep), .pages = twoPages ? 2 : 1};
+      .title = "多台吊车荷载计算书",
+      .blanks = "工程名称：____________________  设计：________  校对：________  审核：________  日期：__________",
+      .figure = CraneFigure(r.data, r.vertical, 640, sep),
+      .pages = twoPages ? 2 : 1};
   sheet.sections.push_back({.heading = "设计依据",
                             .lines = {"《建筑结构荷载规范》GB 50009-2012，第 6 章“吊车荷载”。",
                                       "一根轨道、一根柱，吊车梁按简支梁；中间支座反力影响线：左跨 y = 1 + x/J1，"
@@ -140,6 +143,10 @@ CraneSheet CraneSheetOf(const CraneArrangementTexts& texts, const ArrangementAns
   for (const std::string& w : a.warnings) notes.lines.push_back("注意：" + w);
   sheet.sections.push_back(std::move(notes));
   return sheet;
+}
+
+std::string CraneSheetFooter(const CraneSheet& sheet, int page) {
+  return "Kelvaro · 第 " + std::to_string(page + 1) + " 页，共 " + std::to_string(sheet.pages) + " 页";
 }
 
 }  // namespace kelvaro::forms

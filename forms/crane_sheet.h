@@ -27,6 +27,7 @@ struct SheetSection {
 
 struct CraneSheet {
   std::string title{};
+  std::string blanks{};  // the line for the project's name and the signatures, under the title
   std::vector<SheetSection> sections{};
   Figure figure{};
   int pages = 1;
@@ -35,5 +36,8 @@ struct CraneSheet {
 /// The sheet of a calculation that succeeded: its texts as typed and the core's answer.
 CraneSheet CraneSheetOf(const CraneArrangementTexts& texts, const ArrangementAnswer& answer,
                         char32_t decimalSeparator = U'.');
+
+/// The footer of page `page` (0-based): the program and "第 1 页，共 2 页".
+std::string CraneSheetFooter(const CraneSheet& sheet, int page);
 
 }  // namespace kelvaro::forms

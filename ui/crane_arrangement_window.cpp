@@ -3,10 +3,10 @@
 #include "calculator_window.h"
 #include "crane_controls.h"
 #include "crane_figure.h"
-#include "crane_sheet_view.h"
 #include "figure_painter.h"
 #include "look.h"
 #include "messages.h"
+#include "sheet_loader.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -154,16 +154,23 @@ CraneArrangementWindow::CraneArrangementWindow()
   addFileActions();
   setContextMenuPolicy(Qt::ActionsContextMenu);
   buttons_.front()->setToolTip(
-      u"按 %1 计算并打开计算书，可导出 PDF"_s.arg(sheet->shortcut().toString(QKeySequence::NativeText)));
+      u"按 %1 计算并打开计算书，可打印或导出 PDF"_s.arg(sheet->shortcut().toString(QKeySequence::NativeText)));
 
   setTexts(forms::CraneArrangementDefaults());
 }
 
 void CraneArrangementWindow::showSheet() {
   if (!calculate()) return;
-  if (!sheet_) sheet_ = new CraneSheetWindow(this);
-  sheet_->setSheet(forms::CraneSheetOf(texts(), *answer_, separator_),
-                   windowTitle() + u"_"_s + QDate::currentDate().toString(u"yyyyMMdd"_s));
+  if (!sheet_) {
+    const auto entry = SheetWindowEntryPoint();
+    if (!entry) {
+      report(entry.error());
+      return;
+    }
+    sheetEntry_ = *entry;
+    sheet_ = sheetEntry_->showCranes(nullptr, forms::CraneSheetOf(texts(), *answer_, separator_),
+                                     windowTitle() + u"_"_s + QDate::currentDate().toString(u"yyyyMMdd"_s), this);
+  }
   sheet_->show();
   sheet_->raise();
   sheet_->activateWindow();
@@ -278,8 +285,8 @@ bool CraneArrangementWindow::calculate() {
   figure_->setToolTip(working.join(u'\n'));
   // An open sheet shows the calculation the window shows.
   if (sheet_) {
-    sheet_->setSheet(forms::CraneSheetOf(texts(), *answer_, separator_),
-                     windowTitle() + u"_"_s + QDate::currentDate().toString(u"yyyyMMdd"_s));
+    sheetEntry_->showCranes(sheet_, forms::CraneSheetOf(texts(), *answer_, separator_),
+                            windowTitle() + u"_"_s + QDate::currentDate().toString(u"yyyyMMdd"_s), this);
   }
   return true;
 }

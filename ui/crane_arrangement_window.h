@@ -26,7 +26,7 @@ namespace kelvaro::ui {
 
 class CalculationFileActions;
 class FigureView;
-class CraneSheetWindow;
+class SheetWindowInterface;
 
 class CraneArrangementWindow : public QWidget {
   Q_OBJECT
@@ -86,7 +86,8 @@ class CraneArrangementWindow : public QWidget {
   FigureView* figure_ = nullptr;
   std::optional<ArrangementAnswer> answer_;
   QPointer<QMessageBox> messageBox_;
-  QPointer<CraneSheetWindow> sheet_;
+  QPointer<QWidget> sheet_;  // made by the sheet window's module, which prints
+  SheetWindowInterface* sheetEntry_ = nullptr;
   CalculationFileActions* files_ = nullptr;
 };
 

@@ -5,11 +5,14 @@
 
 #include <QFileDialog>
 #include <QFontMetricsF>
+#include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -106,7 +109,7 @@ void PaintCraneSheetPage(QPainter& painter, const forms::CraneSheet& sheet, int 
   if (page == 0) {
     w.text(Q(sheet.title), 15, true, Qt::AlignHCenter);
     w.gap(1);
-    w.text(u"工程名称：____________________  设计：________  校对：________  审核：________  日期：__________"_s, 8.5);
+    w.text(Q(sheet.blanks), 8.5);
     w.gap(2);
   }
   int at = 0;
@@ -121,7 +124,19 @@ void PaintCraneSheetPage(QPainter& painter, const forms::CraneSheet& sheet, int 
   }
   painter.setFont(w.font(7.5));
   painter.drawText(QRectF(0, (PageHeight - 10) * dotsPerMm, PageWidth * dotsPerMm, 5 * dotsPerMm), Qt::AlignHCenter,
-                   u"Kelvaro · 第 %1 页，共 %2 页"_s.arg(page + 1).arg(sheet.pages));
+                   Q(forms::CraneSheetFooter(sheet, page)));
+}
+
+// Every page on `device`, its pages A4 and full, `dotsPerMm` to the millimetre; false when it cannot be painted.
+template <class Device>
+bool PaintPages(Device& device, const forms::CraneSheet& sheet, double dotsPerMm) {
+  QPainter painter;
+  if (!painter.begin(&device)) return false;
+  for (int page = 0; page < sheet.pages; ++page) {
+    if (page > 0) device.newPage();
+    PaintCraneSheetPage(painter, sheet, page, dotsPerMm);
+  }
+  return painter.end();
 }
 
 bool SaveCraneSheetPdf(const forms::CraneSheet& sheet, const QString& path) {
@@ -131,22 +146,22 @@ bool SaveCraneSheetPdf(const forms::CraneSheet& sheet, const QString& path) {
   pdf.setResolution(300);
   pdf.setTitle(Q(sheet.title));
   pdf.setCreator(u"Kelvaro"_s);
-  QPainter painter;
-  if (!painter.begin(&pdf)) return false;
-  for (int page = 0; page < sheet.pages; ++page) {
-    if (page > 0) pdf.newPage();
-    PaintCraneSheetPage(painter, sheet, page, 300 / 25.4);
-  }
-  return painter.end();
+  return PaintPages(pdf, sheet, 300 / 25.4);
 }
 
 CraneSheetWindow::CraneSheetWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(u"计算书"_s);
   auto* layout = new QVBoxLayout(this);
+  auto* bar = new QHBoxLayout;
+  auto* print = new QPushButton(u"打印…"_s, this);
+  connect(print, &QPushButton::clicked, this, &CraneSheetWindow::print);
   auto* save = new QPushButton(u"导出 PDF…"_s, this);
   connect(save, &QPushButton::clicked, this, &CraneSheetWindow::exportPdf);
-  layout->addWidget(save, 0, Qt::AlignLeft);
+  bar->addWidget(print);
+  bar->addWidget(save);
+  bar->addStretch();
+  layout->addLayout(bar);
   auto* scroll = new QScrollArea(this);
   auto* inside = new QWidget(scroll);
   pages_ = new QVBoxLayout(inside);
@@ -155,6 +170,8 @@ CraneSheetWindow::CraneSheetWindow(QWidget* owner) : QWidget(owner, Qt::Window) 
   layout->addWidget(scroll);
   resize(860, 900);
 }
+
+CraneSheetWindow::~CraneSheetWindow() = default;
 
 void CraneSheetWindow::setSheet(forms::CraneSheet sheet, const QString& suggestedName) {
   sheet_ = std::move(sheet);
@@ -177,10 +194,34 @@ void CraneSheetWindow::setSheet(forms::CraneSheet sheet, const QString& suggeste
   }
 }
 
+void CraneSheetWindow::print() {
+  // One printer for the window's life: the choices made in the dialog stay for the next print.
+  if (!printer_) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer_->setPageSize(QPageSize(QPageSize::A4));
+    printer_->setFullPage(true);
+  }
+  printer_->setDocName(suggestedName_);
+  QPrintDialog dialog(printer_.get(), this);
+  dialog.setWindowTitle(u"打印计算书"_s);
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (!PaintPages(*printer_, sheet_, printer_->resolution() / 25.4)) {
+    QMessageBox::warning(this, u"打印"_s, u"无法打印到 %1。"_s.arg(printer_->printerName()));
+  }
+}
+
 void CraneSheetWindow::exportPdf() {
   const QString path = QFileDialog::getSaveFileName(this, u"导出 PDF"_s, suggestedName_ + u".pdf"_s, u"PDF (*.pdf)"_s);
   if (path.isEmpty()) return;
   if (!SaveCraneSheetPdf(sheet_, path)) QMessageBox::warning(this, u"导出 PDF"_s, u"无法写入 %1。"_s.arg(path));
+}
+
+QWidget* ShowCraneSheetWindow(QWidget* open, const forms::CraneSheet& sheet, const QString& suggestedName,
+                              QWidget* owner) {
+  auto* window = qobject_cast<CraneSheetWindow*>(open);
+  if (!window) window = new CraneSheetWindow(owner);
+  window->setSheet(sheet, suggestedName);
+  return window;
 }
 
 }  // namespace kelvaro::ui

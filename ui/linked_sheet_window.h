@@ -2,6 +2,7 @@
 // UseLinkedSheetWindow(LinkedSheetWindow()).
 #pragma once
 
+#include "crane_sheet_view.h"
 #include "sheet_loader.h"
 #include "sheet_window.h"
 
@@ -11,6 +12,9 @@ inline SheetWindowInterface& LinkedSheetWindow() {
   struct Linked final : SheetWindowInterface {
     QWidget* show(QWidget* open, const CalculationSheet& sheet, QWidget* calculator) override {
       return ShowSheetWindow(open, sheet, calculator);
+    }
+    QWidget* showCranes(QWidget* open, const forms::CraneSheet& sheet, const QString& name, QWidget* owner) override {
+      return ShowCraneSheetWindow(open, sheet, name, owner);
     }
   };
   static Linked window;

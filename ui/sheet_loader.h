@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calculation_sheet.h"
+#include "crane_sheet.h"
 
 #include <QString>
 #include <QtPlugin>
@@ -21,12 +22,15 @@ class SheetWindowInterface {
   /// Shows `sheet` in `open`, a sheet window made by the same instance, or, when there is none, in a new window
   /// that belongs to `calculator`. Returns the window, not yet shown.
   virtual QWidget* show(QWidget* open, const CalculationSheet& sheet, QWidget* calculator) = 0;
+  /// The same for the several-cranes sheet; `suggestedName` names its PDF.
+  virtual QWidget* showCranes(QWidget* open, const forms::CraneSheet& sheet, const QString& suggestedName,
+                              QWidget* owner) = 0;
 };
 
 }  // namespace kelvaro::ui
 
 // A macro, not a constant: moc reads it in the plugin's metadata.
-#define KELVARO_SHEET_WINDOW_IID "org.kelvaro.SheetWindow/1.1"
+#define KELVARO_SHEET_WINDOW_IID "org.kelvaro.SheetWindow/1.2"
 Q_DECLARE_INTERFACE(kelvaro::ui::SheetWindowInterface, KELVARO_SHEET_WINDOW_IID)
 
 namespace kelvaro::ui {

@@ -1,5 +1,6 @@
 // The plugin the program loads on its first Ctrl+P. Its only exports are the two the toolkit's plugin loader
 // looks up: the instance and the metadata (interface, toolkit version and build key).
+#include "crane_sheet_view.h"
 #include "sheet_loader.h"
 #include "sheet_window.h"
 
@@ -16,6 +17,9 @@ class SheetWindowPlugin : public QObject, public SheetWindowInterface {
  public:
   QWidget* show(QWidget* open, const CalculationSheet& sheet, QWidget* calculator) override {
     return ShowSheetWindow(open, sheet, calculator);
+  }
+  QWidget* showCranes(QWidget* open, const forms::CraneSheet& sheet, const QString& name, QWidget* owner) override {
+    return ShowCraneSheetWindow(open, sheet, name, owner);
   }
 };
 

@@ -1,8 +1,10 @@
 // The several-cranes calculation from JavaScript, in one call either way: the window's texts by index
 // (kelvaro_crane_text, then kelvaro_crane_arrangement), or the API's numbers in a block of doubles
 // (kelvaro_crane_numbers, then kelvaro_crane_arrangement_numbers). The answer is JSON with its own buffer.
+// kelvaro_crane_sheet is the window's Calculate with its sheet (forms/crane_sheet.h) as the answer's `sheet`.
 #include "crane_arrangement.h"
 #include "crane_figure.h"
+#include "crane_sheet.h"
 #include "crane_window.h"
 #include "json.h"
 
@@ -78,7 +80,32 @@ std::string Value(const ArrangementValue& v) {
                  {"note", String(v.howReached)}});
 }
 
-std::string AnswerOf(const std::expected<ArrangementAnswer, ArrangementFailure>& outcome, char32_t separator) {
+std::string SheetData(const forms::CraneSheet& sheet) {
+  std::vector<std::string> sections;
+  for (const forms::SheetSection& s : sheet.sections) {
+    std::vector<std::string> rows;
+    for (const auto& row : s.table.rows) rows.push_back(Strings(row));
+    sections.push_back(Object({{"heading", String(s.heading)},
+                               {"lines", Strings(s.lines)},
+                               {"table", Object({{"header", Strings(s.table.header)},
+                                                 {"rows", Array(rows)},
+                                                 {"lastRowIsSum", Flag(s.table.lastRowIsSum)}})},
+                               {"figure", Flag(s.figure)},
+                               {"newPage", Flag(s.newPage)}}));
+  }
+  std::vector<std::string> footers;
+  for (int page = 0; page < sheet.pages; ++page) footers.push_back(String(forms::CraneSheetFooter(sheet, page)));
+  return Object({{"title", String(sheet.title)},
+                 {"blanks", String(sheet.blanks)},
+                 {"sections", Array(sections)},
+                 {"footers", Array(footers)},
+                 {"figure", FigureData(sheet.figure)},
+                 {"pages", Number(sheet.pages)}});
+}
+
+using Outcome = std::expected<ArrangementAnswer, ArrangementFailure>;
+
+std::string AnswerOf(const Outcome& outcome, char32_t separator, const std::string& sheet = {}) {
   if (!outcome) return Failure(outcome.error());
   const CraneArrangement& r = outcome->record;
   const Placement& p = r.vertical;
@@ -108,7 +135,21 @@ std::string AnswerOf(const std::expected<ArrangementAnswer, ArrangementFailure>&
                  {"longitudinalResults", Array(perCraneTexts)},
                  {"working", Array(working)},
                  {"warnings", Strings(outcome->warnings)},
-                 {"figure", FigureData(forms::CraneFigure(r.data, p, 640, separator))}});
+                 {"figure", FigureData(forms::CraneFigure(r.data, p, 640, separator))},
+                 {"sheet", sheet.empty() ? "null" : sheet}});
+}
+
+// The window's texts as the page put them, with `cranes` rows in the table.
+CraneArrangementTexts WindowTexts(std::uint32_t cranes) {
+  CraneArrangementTexts texts;
+  for (std::size_t i = 0; i < OwnTexts; ++i) texts.*ArrangementTextNames[i].second = craneTexts[i];
+  for (std::size_t c = 0; c < cranes && c < MaxCranes; ++c) {
+    CraneTexts& crane = texts.cranes.emplace_back();
+    for (std::size_t f = 0; f < CraneFieldCount; ++f) {
+      crane.*CraneTextNames[f].second = craneTexts[OwnTexts + c * CraneFieldCount + f];
+    }
+  }
+  return texts;
 }
 
 }  // namespace
@@ -147,15 +188,14 @@ KELVARO_EXPORT(kelvaro_crane_answer_size) std::uint32_t kelvaro_crane_answer_siz
 
 /// The window's Calculate: its texts, with `cranes` rows in the table.
 KELVARO_EXPORT(kelvaro_crane_arrangement) void kelvaro_crane_arrangement(std::uint32_t cranes, char32_t separator) {
-  CraneArrangementTexts texts;
-  for (std::size_t i = 0; i < OwnTexts; ++i) texts.*ArrangementTextNames[i].second = craneTexts[i];
-  for (std::size_t c = 0; c < cranes && c < MaxCranes; ++c) {
-    CraneTexts& crane = texts.cranes.emplace_back();
-    for (std::size_t f = 0; f < CraneFieldCount; ++f) {
-      crane.*CraneTextNames[f].second = craneTexts[OwnTexts + c * CraneFieldCount + f];
-    }
-  }
-  craneAnswer = AnswerOf(CalculateCraneArrangement(texts, separator), separator);
+  craneAnswer = AnswerOf(CalculateCraneArrangement(WindowTexts(cranes), separator), separator);
+}
+
+/// Ctrl+P: the same Calculate, and on success its sheet as the answer's `sheet`.
+KELVARO_EXPORT(kelvaro_crane_sheet) void kelvaro_crane_sheet(std::uint32_t cranes, char32_t separator) {
+  const CraneArrangementTexts texts = WindowTexts(cranes);
+  const Outcome outcome = CalculateCraneArrangement(texts, separator);
+  craneAnswer = AnswerOf(outcome, separator, outcome ? SheetData(forms::CraneSheetOf(texts, *outcome, separator)) : "");
 }
 
 /// The API's computeCraneArrangement: the block of numbers described above.

@@ -27,7 +27,7 @@ import sys
 from fontTools import subset
 
 # The page's modules, each after those it imports; page.mjs runs the page.
-MODULES = ["core.mjs", "windows.mjs", "sheet.mjs", "menu.mjs", "calculator.mjs", "files.mjs", "cranes.mjs", "page.mjs"]
+MODULES = ["core.mjs", "windows.mjs", "sheet.mjs", "menu.mjs", "calculator.mjs", "files.mjs", "crane_sheet.mjs", "cranes.mjs", "page.mjs"]
 
 # The embedded faces, and the families of the description they stand in for.
 BODY_FACE, TITLE_FACE = "Kelvaro Micro Hei", "Kelvaro UKai"

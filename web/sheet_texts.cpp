@@ -1,7 +1,10 @@
 // Writes every text a sheet can show besides the digits and signs of its numbers, one per line: the three worked
-// examples' sheets, and a figure with wheels beyond the supports for its note. The page's fonts are cut to the
-// characters of these and of the windows (web/make_page.py). Qt-free, like the page's other data.
+// examples' sheets, the several-cranes example's sheet, and a figure with wheels beyond the supports for its note. The
+// page's fonts are cut to the characters of these and of the windows (web/make_page.py). Qt-free, like the page's other
+// data.
 #include "content.h"
+#include "crane_sheet.h"
+#include "crane_window.h"
 #include "figure.h"
 #include "form.h"
 
@@ -29,6 +32,21 @@ void PutSheet(std::FILE* out, const sheet::Content& s) {
   for (const auto& r : s.inputs) Put(out, r.symbol + " " + r.caption + " " + r.text + " " + r.unit);
   for (const auto& w : s.working) Put(out, w.text);
   for (const auto& r : s.results) Put(out, r.caption + " " + r.text);
+}
+
+void PutCraneSheet(std::FILE* out, const forms::CraneSheet& s) {
+  Put(out, s.title);
+  Put(out, s.blanks);
+  Put(out, forms::CraneSheetFooter(s, 0));
+  for (const forms::SheetSection& section : s.sections) {
+    Put(out, section.heading);
+    for (const auto& line : section.lines) Put(out, line);
+    for (const auto& cell : section.table.header) Put(out, cell);
+    for (const auto& row : section.table.rows) {
+      for (const auto& cell : row) Put(out, cell);
+    }
+  }
+  for (const auto& t : s.figure.texts) Put(out, t.text);
 }
 
 }  // namespace
@@ -62,6 +80,10 @@ int main(int argc, char** argv) {
     }
     PutSheet(out, sheet::ContentOf(answer->record, std::string(f->caption), sheet::InputRows(*f, texts), U'.'));
   }
+  const CraneArrangementTexts cranes = forms::CraneArrangementExample();
+  const auto craneAnswer = CalculateCraneArrangement(cranes);
+  if (!craneAnswer) return 1;
+  PutCraneSheet(out, forms::CraneSheetOf(cranes, *craneAnswer));
   // Wheels beyond both supports: the note under the figure.
   const auto beyond = ComputeOrdinates(6, 8, -1);
   if (!beyond) return 1;

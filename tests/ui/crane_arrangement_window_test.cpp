@@ -5,6 +5,7 @@
 #include "calculation_files.h"
 #include "crane_sheet_view.h"
 #include "figure_painter.h"
+#include "linked_sheet_window.h"
 #include "window_slots.h"
 #include "window_test_support.h"
 
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -59,6 +61,7 @@ class CraneArrangementWindowTest : public QObject {
     QVERIFY(dir_.isValid());
     qputenv("XDG_CONFIG_HOME", dir_.filePath(QStringLiteral("config")).toUtf8());
     t::SetUpWindowTests();
+    ui::UseLinkedSheetWindow(ui::LinkedSheetWindow());
   }
 
   void everyInputHasItsName() {
@@ -178,6 +181,9 @@ class CraneArrangementWindowTest : public QObject {
     auto* sheet = w->findChild<ui::CraneSheetWindow*>();
     QVERIFY(sheet && sheet->isVisible());
     QCOMPARE(sheet->sheet().title, "多台吊车荷载计算书");
+    QStringList buttons;
+    for (const QPushButton* b : sheet->findChildren<QPushButton*>()) buttons << b->text();
+    QCOMPARE(buttons, QStringList({QStringLiteral("打印…"), QStringLiteral("导出 PDF…")}));
     // An open sheet follows the next calculation.
     Named<QLineEdit>(*w, QStringLiteral("J2"))->setText(QStringLiteral("6"));
     QVERIFY(w->calculate());

@@ -35,7 +35,7 @@ class SheetLoaderTest : public QObject {
     QTest::newRow("not a plugin") << scratch("not_a_plugin.so") << QStringList{};
     QTest::newRow("another interface version") << QString::fromUtf8(KELVARO_OLD_SHEET_PLUGIN)
                                                << QStringList{QStringLiteral("提供 org.kelvaro.SheetWindow/0.9"),
-                                                              QStringLiteral("需要 org.kelvaro.SheetWindow/1.1")};
+                                                              QStringLiteral("需要 org.kelvaro.SheetWindow/1.2")};
   }
   void refusesWhatIsNotTheSheetModule() {
     QFETCH(QString, path);

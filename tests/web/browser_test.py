@@ -566,6 +566,57 @@ class BrowserEdition(unittest.TestCase):
                 self.assertTrue(self.page.js("return arguments[0].contains(document.activeElement)",
                                              self.page.window(kind)))
 
+    def test_ctrl_p_in_the_several_cranes_window_prints_its_sheet(self):
+        kind, c = CRANES["kind"], CRANES["cranes"]
+        example = EXAMPLES[kind]
+        # The worked example with the first crane's name as typed; a name with markup in it stays text.
+        for case, name in [("example", "K"), ("markup", "<b>K</b><img src=x>")]:
+            with self.subTest(case=case):
+                self.page.open()
+                ActionChains(self.driver).key_down(Keys.CONTROL).send_keys("m").key_up(Keys.CONTROL).perform()
+                for field, text in {**example["typed"], "crane1-name": name}.items():
+                    self.page.type_into(kind, field, text)
+                self.ctrl_p()
+                pages = self.driver.find_elements(By.CSS_SELECTOR, "#sheet-layer .sheet-page")
+                self.assertEqual(len(pages), 1)
+                sheet = pages[0]
+                # Ctrl+P calculated: the window shows the results, and the sheet writes them.
+                for r in c["results"]:
+                    self.assertEqual(self.page.text(kind, r["control"]).strip(), example["results"].get(r["name"], ""))
+                for name_, text in example["results"].items():
+                    self.assertIn(text, sheet.text, name_)
+                self.assertIn(name, sheet.text)
+                self.assertEqual(sheet.find_elements(By.CSS_SELECTOR, "b, img"), [])
+                self.assertTrue(sheet.find_elements(By.CSS_SELECTOR, "svg circle"))
+                # Its content ends above the footer, on the page.
+                self.assertLess(self.page.js("return arguments[0].querySelector('.crane-content')"
+                                             ".getBoundingClientRect().bottom", sheet),
+                                self.page.js("return arguments[0].querySelector('.sheet-footer')"
+                                             ".getBoundingClientRect().top", sheet))
+                pdf = SHOTS / f"sheet_{kind}_{case}.pdf"
+                SHOTS.mkdir(parents=True, exist_ok=True)
+                pdf.write_bytes(base64.b64decode(self.driver.execute_cdp_cmd(
+                    "Page.printToPDF", {"preferCSSPageSize": True, "printBackground": True})["data"]))
+                info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=True).stdout
+                self.assertRegex(info, r"Pages:\s+1\n")
+                self.assertRegex(info, r"Page size:.*\(A4\)")
+                text = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True, check=True).stdout
+                for name_, result in example["results"].items():
+                    self.assertIn(result, text, name_)
+                ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
+                self.assertEqual(self.driver.find_elements(By.ID, "sheet-layer"), [])
+                self.assertTrue(self.page.js("return arguments[0].contains(document.activeElement)",
+                                             self.page.window(kind)))
+
+    def test_a_refused_several_cranes_calculation_opens_no_sheet(self):
+        kind, bad = CRANES["kind"], EXAMPLES[CRANES["kind"]]["badB"]
+        ActionChains(self.driver).key_down(Keys.CONTROL).send_keys("m").key_up(Keys.CONTROL).perform()
+        for field, text in {**EXAMPLES[kind]["typed"], bad["field"]: bad["text"]}.items():
+            self.page.type_into(kind, field, text)
+        self.ctrl_p()
+        self.assertEqual(self.page.message(kind), {**MESSAGE_BOX, "text": bad["message"]})
+        self.assertEqual(self.driver.find_elements(By.ID, "sheet-layer"), [])
+
     def test_a_refused_calculation_opens_no_sheet(self):
         self.open_with_example(FIRST)
         bad = EXAMPLES[FIRST]["notANumber"]

@@ -151,13 +151,14 @@ export async function kelvaroCore(moduleBytes) {
     /**
      * The several-cranes window's Calculate in one call: `own` its texts in the order of the core's
      * ArrangementTextNames, `cranes` one array of texts per row in the order of CraneTextNames. Gives the answer
-     * with every text written, or { failure, input: { crane, field, index, name }, message }.
+     * with every text written, or { failure, input: { crane, field, index, name }, message }. With `withSheet`
+     * (Ctrl+P) a success also has its sheet as `sheet`: { title, sections, figure, pages }.
      */
-    craneArrangement(own, cranes, sep) {
+    craneArrangement(own, cranes, sep, withSheet = false) {
       if (cranes.length > craneLayout.maxCranes) throw new RangeError(`at most ${craneLayout.maxCranes} cranes`);
       own.forEach((text, i) => putCraneText(i, text));
       cranes.forEach((row, c) => row.forEach((text, f) => putCraneText(craneLayout.ownTexts + c * craneLayout.craneTexts + f, text)));
-      m.kelvaro_crane_arrangement(cranes.length, separator(sep ?? '.'));
+      (withSheet ? m.kelvaro_crane_sheet : m.kelvaro_crane_arrangement)(cranes.length, separator(sep ?? '.'));
       return craneAnswer();
     },
     /** Several cranes from numbers: { Dmax, Dmin, Z, cranesCounted, order, criticalWheel, wheels, H1, longitudinal }. */

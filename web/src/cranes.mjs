@@ -3,6 +3,7 @@
 // figure as SVG. It opens from every calculator's context menu and by the shortcut the desktop uses.
 
 import { addMenuItems } from './menu.mjs';
+import { showCraneSheet } from './crane_sheet.mjs';
 
 const KIND = 'CraneArrangement';
 const SVG = 'http://www.w3.org/2000/svg';
@@ -104,17 +105,28 @@ export function makeCranes(ready, windows, messageBox) {
     return calculate(w);
   }
 
-  async function calculate(w) {
+  // Gives the answer shown, or null when refused; `withSheet` (Ctrl+P) asks for its sheet too.
+  async function calculate(w, withSheet = false) {
     const { own, cranes } = texts(w);
-    const answer = (await ready).craneArrangement(own, cranes, sep);
+    const answer = (await ready).craneArrangement(own, cranes, sep, withSheet);
     if ('failure' in answer) {
       const blamed = w.control(controlOf(answer.input));
       blamed.focus();
       if (blamed.select) blamed.select();
       w.showMessage(messageBox.title, answer.message, messageBox.button, () => blamed.focus());
-      return;
+      return null;
     }
     show(w, answer);
+    return answer;
+  }
+
+  // As the calculators: calculate first, and open the sheet only when that succeeds.
+  async function printSheet(w) {
+    if (w.modal) return;
+    const answer = await calculate(w, true);
+    if (!answer) return;
+    const back = document.activeElement;
+    showCraneSheet(answer.sheet, figureSvg, () => back && back.focus());
   }
 
   function setRows(w, count) {
@@ -142,6 +154,7 @@ export function makeCranes(ready, windows, messageBox) {
     // Saving and opening are the files' (files.mjs), through these.
     Object.assign(w, { arrangementTexts: () => texts(w), shownResults: () => shown(w), openArrangement: (a) => open(w, a) });
     for (const b of c.buttons) if (does[b.does]) w.control(b.does).addEventListener('click', does[b.does]);
+    addMenuItems(w, [{ label: '计算书…', shortcut: { key: 'p', ctrl: true }, run: () => printSheet(w) }]);
     for (const box of w.client.querySelectorAll('input')) {
       box.addEventListener('keydown', (e) => {
         if (e.key !== 'Enter' || e.isComposing) return;

@@ -13,7 +13,7 @@ const lowestUnit = 110;
 // Where the content must end: 2 mm above the footer's line.
 const contentBottom = 282;
 
-function el(tag, className, text) {
+export function el(tag, className, text) {
   const e = document.createElement(tag);
   if (className) e.className = className;
   if (text !== undefined) e.textContent = text;
@@ -132,21 +132,8 @@ export function overflow(page) {
  * sheet too long for its page is made again with a lower figure, as the desktop does.
  */
 export function showSheet(sheet, again, onClose) {
-  document.getElementById('sheet-layer')?.remove();
-  const layer = el('div');
-  layer.id = 'sheet-layer';
-  layer.setAttribute('role', 'dialog');
-  layer.setAttribute('aria-modal', 'true');
-  layer.setAttribute('aria-label', `${sheet.title} - ${sheet.name}`);
-  const bar = el('div', 'sheet-toolbar');
-  const print = el('button', 'button', '打印…');
-  const close = el('button', 'button', '关闭');
-  print.type = close.type = 'button';
-  bar.append(print, close);
   let page = sheetPage(sheet);
-  layer.append(bar, page);
-  document.body.append(layer);
-  document.body.classList.add('sheet-open');
+  const layer = showPages(`${sheet.title} - ${sheet.name}`, [page], onClose);
   const over = sheet.figure ? overflow(page) : 0;
   if (over > 0) {
     const lower = again(Math.min(unitHeight, Math.max(lowestUnit, unitHeight - over)));
@@ -154,6 +141,25 @@ export function showSheet(sheet, again, onClose) {
     page.replaceWith(next);
     page = next;
   }
+  return layer;
+}
+
+/** Shows a sheet's A4 pages over the page, named `label`, with "打印…" and "关闭"; printed, one sheet a page. */
+export function showPages(label, pages, onClose) {
+  document.getElementById('sheet-layer')?.remove();
+  const layer = el('div');
+  layer.id = 'sheet-layer';
+  layer.setAttribute('role', 'dialog');
+  layer.setAttribute('aria-modal', 'true');
+  layer.setAttribute('aria-label', label);
+  const bar = el('div', 'sheet-toolbar');
+  const print = el('button', 'button', '打印…');
+  const close = el('button', 'button', '关闭');
+  print.type = close.type = 'button';
+  bar.append(print, close);
+  layer.append(bar, ...pages);
+  document.body.append(layer);
+  document.body.classList.add('sheet-open');
 
   const dismiss = () => {
     layer.remove();
