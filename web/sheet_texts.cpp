@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdio>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace kelvaro;
@@ -62,10 +63,13 @@ int main(int argc, char** argv) {
     }
     PutSheet(out, sheet::ContentOf(answer->record, std::string(f->caption), sheet::InputRows(*f, texts), U'.'));
   }
-  // Wheels beyond both supports: the note under the figure.
-  const auto beyond = ComputeOrdinates(6, 8, -1);
-  if (!beyond) return 1;
+  // Wheels beyond a support: the note under the figure; a negative W: a schematic figure, its mark and note.
   const sheet::TextMeasure none{[](std::string_view) { return 0.0; }, 0};
-  Put(out, sheet::FigureOf(*beyond, U'.', 1650, 220, none).note);
+  for (const auto& [J, B, W] : {std::tuple{6.0f, 13.0f, 1.0f}, {6.0f, 8.0f, -1.0f}}) {
+    const auto y = ComputeOrdinates(J, B, W);
+    if (!y) return 1;
+    const sheet::Figure figure = sheet::FigureOf(*y, U'.', 1650, 220, none);
+    for (const sheet::Label& label : figure.labels) Put(out, label.text);
+  }
   return std::fclose(out) == 0 ? 0 : 1;
 }
