@@ -30,6 +30,7 @@ void PutSheet(std::FILE* out, const sheet::Content& s) {
   for (const auto& r : s.inputs) Put(out, r.symbol + " " + r.caption + " " + r.text + " " + r.unit);
   for (const auto& w : s.working) Put(out, w.text);
   for (const auto& r : s.results) Put(out, r.caption + " " + r.text);
+  for (const auto& n : s.notes) Put(out, n);
 }
 
 }  // namespace
@@ -63,6 +64,10 @@ int main(int argc, char** argv) {
     }
     PutSheet(out, sheet::ContentOf(answer->record, std::string(f->caption), sheet::InputRows(*f, texts), U'.'));
   }
+  // Every note on impossible inputs: J and B negative, W > B and both far longer than J, Pmin negative and > Pmax.
+  const auto impossible = ComputeVerticalLoads(0.9f, -0.1f, -5, 4.4f, -100, -30);
+  if (!impossible) return 1;
+  for (const std::string& note : NotesOf(*impossible)) Put(out, "注意：" + note);
   // Wheels beyond a support: the note under the figure; a negative W: a schematic figure, its mark and note.
   const sheet::TextMeasure none{[](std::string_view) { return 0.0; }, 0};
   for (const auto& [J, B, W] : {std::tuple{6.0f, 13.0f, 1.0f}, {6.0f, 8.0f, -1.0f}}) {
