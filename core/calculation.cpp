@@ -58,12 +58,15 @@ std::expected<Answer, Refusal> Run(Calculation calculation, const InputTexts& te
     const std::string quoted = failure.input ? QuoteFieldText(Text(texts, *failure.input)) : std::string();
     return std::unexpected(Refusal{{}, failure, FailureMessage(failure, quoted, sep)});
   }
-  Answer answer{calculation, {}, WorkingOf(*record, sep), OrdinatesOf(*record), *record};
+  Answer answer{calculation, {}, WorkingOf(*record, sep), OrdinatesOf(*record), *record, {}};
   const std::vector<float> values = Values(*record);
   const std::vector<std::string> notes = HowReached(*record, sep);
   const std::span<const ResultId> ids = ResultsOf(calculation);
+  answer.notes = NotesOf(answer.record, sep);
+  std::string warned;
+  for (const std::string& note : answer.notes) warned += "\n注意：" + note;
   for (std::size_t i = 0; i < std::min({ids.size(), values.size(), notes.size()}); ++i) {
-    answer.results.push_back({ids[i], values[i], FormatResult(values[i], sep), notes[i]});
+    answer.results.push_back({ids[i], values[i], FormatResult(values[i], sep), notes[i] + warned});
   }
   return answer;
 }

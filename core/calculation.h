@@ -73,6 +73,13 @@ struct ResultValue {
   std::string howReached;  // the note the field shows on hovering
 };
 
+/// The core's record of a successful calculation: what it read and what it computed.
+using Record = std::variant<VerticalLoads, MinWheelPressure, HorizontalLoads>;
+
+/// What the inputs say that no crane or beam can be, or what looks mistyped, in plain words: a negative J, B or
+/// W, W > B, B or W far longer than J, Pmin > Pmax, a negative Pmin. The numbers still follow the rules.
+std::vector<std::string> NotesOf(const Record& record, char32_t decimalSeparator = U'.');
+
 /// A calculation that succeeded: its results in ResultsOf order, its working line by line, the influence line's
 /// ordinates for a calculation that goes through them, and the core's own record of it (for the sheet).
 struct Answer {
@@ -80,7 +87,9 @@ struct Answer {
   std::vector<ResultValue> results;
   std::vector<WorkingLine> working;
   std::optional<InfluenceOrdinates> ordinates;
-  std::variant<VerticalLoads, MinWheelPressure, HorizontalLoads> record;
+  Record record;
+  /// NotesOf(record); each result's howReached ends with them too.
+  std::vector<std::string> notes;
 };
 
 /// A calculation that could not be made, and what the user is told.

@@ -1,15 +1,51 @@
 #include "working.h"
 
+#include "utf8.h"
+
 #include <array>
+#include <charconv>
 
 namespace kelvaro {
 namespace {
 
-// Writes numbers as the result fields do; a negative number put into a formula is bracketed.
+// to_chars' digits as the result fields write them: the decimal separator, "E" for the exponent.
+std::string FormatDigits(std::string_view digits, char32_t separator) {
+  std::string out;
+  for (const char c : digits) {
+    if (c == '.') {
+      AppendUtf8(out, separator);
+    } else {
+      out.push_back(c == 'e' ? 'E' : c);
+    }
+  }
+  return out;
+}
+
+// A single as the result fields write it, with as many more digits (up to 9) as it takes to read back as the same
+// single: a checker who recomputes a line from the numbers it shows gets the result it shows.
+std::string ExactText(float v, char32_t separator) {
+  // The shortest digits that read back as v tell how many it takes.
+  char buffer[32];
+  const std::to_chars_result shortest = std::to_chars(buffer, buffer + sizeof buffer, v);
+  if (shortest.ec != std::errc{}) return FormatResult(v, separator);
+  int digits = 0;
+  bool leading = true;
+  for (const char* p = buffer; p != shortest.ptr && *p != 'e'; ++p) {
+    if (*p < '0' || *p > '9' || (leading && *p == '0')) continue;
+    leading = false;
+    ++digits;
+  }
+  if (digits <= 7) return FormatResult(v, separator);
+  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, digits);
+  return ec == std::errc{} ? FormatDigits(std::string_view(buffer, end), separator) : FormatResult(v, separator);
+}
+
+// Writes numbers as the result fields do, intermediates read back exactly; a negative number put into a formula
+// is bracketed.
 class Writer {
  public:
   explicit Writer(char32_t separator) : separator_(separator) {}
-  std::string operator()(float v) const { return Bracketed(FormatResult(v, separator_)); }
+  std::string operator()(float v) const { return Bracketed(ExactText(v, separator_)); }
   std::string operator()(double v) const { return Bracketed(FormatValue(v, separator_)); }
   std::string result(float v) const { return FormatResult(v, separator_); }
 

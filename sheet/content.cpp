@@ -115,6 +115,8 @@ Content ContentOf(const Record& record, std::string name, std::vector<InputRow> 
     ++line;
   }
 
+  for (const std::string& note : NotesOf(record, separator)) s.notes.push_back("注意：" + note);
+
   int section = 0;
   const auto heading = [&](std::string_view words) {
     return std::string(Numbers[section++]) + "、" + std::string(words);
@@ -145,6 +147,7 @@ std::vector<std::string> TextLines(const Content& sheet) {
   for (const InputRow& in : sheet.inputs) lines.push_back(line({in.caption, in.symbol, "=", in.text, in.unit}));
   for (const WorkingRow& w : sheet.working) lines.push_back(w.text);
   for (const ResultRow& r : sheet.results) lines.push_back(line({r.caption, r.text}));
+  lines.insert(lines.end(), sheet.notes.begin(), sheet.notes.end());
   return lines;
 }
 

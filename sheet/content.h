@@ -48,6 +48,8 @@ struct Content {
   std::string figureCaption;
   std::vector<WorkingRow> working;
   std::vector<ResultRow> results;
+  /// Under the results: what the inputs say that no crane or beam can be (the core's NotesOf), "注意：…".
+  std::vector<std::string> notes;
   std::string program;  // "Kelvaro 0.1.0"
   std::string page;     // "第 1 页，共 1 页"
   char32_t decimalSeparator = U'.';
@@ -61,9 +63,6 @@ std::string_view UncaptionedName(Input input);
 
 /// The inputs of a calculator window, by its description, with the texts of its fields (by Input).
 std::vector<InputRow> InputRows(const forms::Form& form, const InputTexts& texts);
-
-/// The core's record of a successful calculation (Answer::record).
-using Record = decltype(Answer::record);
 
 /// The sheet of a successful calculation.
 Content ContentOf(const Record& record, std::string name, std::vector<InputRow> inputs, char32_t decimalSeparator);

@@ -56,7 +56,8 @@ class Layout {
   const InfluenceOrdinates& y_;
   const TextMeasure& m_;
   Figure& f_;
-  std::array<double, 6> chainX_{};  // the dimension chain's points: supports and wheels, left to right
+  std::array<double, 4> wheelX_{};  // the wheels' arrows
+  double first_ = 0, last_ = 0;     // the chain's ends
   double scale_ = 1, tallest_ = 0, arrowTop_ = 0, beam_ = 0, chain_ = 0, spans_ = 0, baseline_ = 0;
 };
 
@@ -64,19 +65,19 @@ void Layout::lay(char32_t separator, double unitHeight) {
   const double lineHeight = m_.lineHeight, step = lineHeight + 0.6 * Mm;
   const FigureGeometry& g = f_.geometry;
   scale_ = (f_.width - 2 * Side) / (g.to - g.from);
-  chainX_ = {xOf(g.supports[0]), xOf(g.wheels[0]), xOf(g.wheels[1]),
-             xOf(g.wheels[2]),   xOf(g.wheels[3]), xOf(g.supports[2])};
+  for (std::size_t i = 0; i < 4; ++i) wheelX_[i] = xOf(g.wheels[i]);
+  first_ = xOf(g.from);
+  last_ = xOf(g.to);
+  f_.wheelX = wheelX_;
   arrowTop_ = 0;
   beam_ = arrowTop_ + Arrow;
 
-  // J−W, W, B−W, W, J−B: each text over its stretch, or under the line when it does not fit between its ticks.
+  // The chain: each text over its stretch, or under the line when it does not fit between its ticks.
   chain_ = beam_ + Beam + Support + 2.5 * Mm + lineHeight;
   std::vector<Pending> dimensions;
-  const auto chain = DimensionChain(y_, separator);
-  for (std::size_t i = 0; i < chain.size(); ++i) {
-    const double a = chainX_[i], b = chainX_[i + 1];
-    dimensions.push_back(
-        {std::string(chain[i].name) + " = " + chain[i].text, (a + b) / 2, std::abs(b - a) - Gap, chain_});
+  for (const FigureGeometry::Segment& segment : g.chain) {
+    const double a = xOf(segment.from), b = xOf(segment.to);
+    dimensions.push_back({segment.label, (a + b) / 2, b - a - Gap, chain_});
   }
   int rows = place(dimensions, chain_ - 0.5 * Mm - lineHeight, chain_ + 1.5 * Mm, 1);
   spans_ = (rows > 1 ? chain_ + 1.5 * Mm + (rows - 1) * step : chain_ + Tick) + 2.5 * Mm + lineHeight;
@@ -92,18 +93,19 @@ void Layout::lay(char32_t separator, double unitHeight) {
   // 1 over the middle support. A negative W or B − W gives ordinates above 1: drawn to the same scale, up to a
   // limit, so that what does not lie on the line is seen to stand out of it.
   const double ordinateTop = (rows > 1 ? spans_ + 1.5 * Mm + (rows - 1) * step : spans_ + Tick) + 4 * Mm;
-  const double tallest = std::max({1.0f, y_.Y1, y_.Y2, y_.Y3, y_.Y4});
+  const double tallest = g.schematic ? 1.0 : std::max({1.0f, y_.Y1, y_.Y2, y_.Y3, y_.Y4});
   tallest_ = 1.25 * unitHeight;
   f_.unit = std::clamp(tallest_ / tallest, unitHeight / 2, unitHeight);
   baseline_ = ordinateTop + std::min(tallest_, f_.unit * tallest);
-  for (std::size_t i = 0; i < 4; ++i) f_.ordinateHeights[i] = std::min(tallest_, f_.unit * Ordinate(y_, i));
+  for (std::size_t i = 0; i < 4 && !g.schematic; ++i)
+    f_.ordinateHeights[i] = std::min(tallest_, f_.unit * Ordinate(y_, i));
 
   const std::vector<WorkingLine> working = WorkingOf(y_, separator);
   std::vector<Pending> ordinates;
   std::string beyond;
   for (std::size_t i = 0; i < 4; ++i) {
     const WorkingLine& w = working[i];
-    ordinates.push_back({w.quantity + " = " + w.result, chainX_[i + 1], Anywhere, baseline_});
+    ordinates.push_back({w.quantity + " = " + w.result, wheelX_[i], Anywhere, baseline_});
     if (w.beyondSupport) beyond += (beyond.empty() ? "" : "、") + w.quantity;
   }
   rows = place(ordinates, baseline_ + 1 * Mm, baseline_ + 1 * Mm + step, 0);
@@ -111,6 +113,14 @@ void Layout::lay(char32_t separator, double unitHeight) {
   if (!beyond.empty()) {
     f_.note = "注：" + beyond + " 的" + std::string(BeyondSupportNote) + "，竖标取 0。";
     f_.labels.push_back({f_.note, {0, f_.height + 1 * Mm, m_.width(f_.note), lineHeight}});
+    f_.height += 1 * Mm + lineHeight;
+  }
+  if (g.schematic) {
+    f_.labels.push_back({std::string(SchematicMark), {0, 0, m_.width(SchematicMark), lineHeight}});
+    f_.schematicNote = "注：" + std::string(SchematicMark) +
+                       "图，输入不能构成实际的轮位，未按比例绘制，"
+                       "竖标未画出；数值以计算过程为准。";
+    f_.labels.push_back({f_.schematicNote, {0, f_.height + 1 * Mm, m_.width(f_.schematicNote), lineHeight}});
     f_.height += 1 * Mm + lineHeight;
   }
 }
@@ -202,12 +212,12 @@ void Layout::draw() {
 void Layout::influenceLine() {
   const double a = xOf(f_.geometry.supports[0]), b = xOf(f_.geometry.supports[1]), c = xOf(f_.geometry.supports[2]);
   polygon({{a, baseline_}, {b, baseline_ - f_.unit}, {c, baseline_}}, 0.35 * Mm, Fill::Grey);
-  const auto [first, last] = std::ranges::minmax(chainX_);
-  const auto [lo, hi] = std::minmax(a, c);
-  if (first < lo) line({first, baseline_}, {lo, baseline_}, 0.25 * Mm, true);
-  if (last > hi) line({hi, baseline_}, {last, baseline_}, 0.25 * Mm, true);
+  if (first_ < a) line({first_, baseline_}, {a, baseline_}, 0.25 * Mm, true);
+  if (last_ > c) line({c, baseline_}, {last_, baseline_}, 0.25 * Mm, true);
+  // A schematic figure draws no ordinate: where its wheels stand is not where the working puts them.
+  if (f_.geometry.schematic) return;
   for (std::size_t i = 0; i < 4; ++i) {
-    const double x = chainX_[i + 1], h = f_.ordinateHeights[i];
+    const double x = wheelX_[i], h = f_.ordinateHeights[i];
     if (h > 0) line({x, baseline_}, {x, baseline_ - h}, 0.3 * Mm);
     if (h < f_.unit * Ordinate(y_, i)) breakMark({x, baseline_ - h + 1.5 * Mm}, true, 0.3 * Mm);
     // An ordinate set to 0: the wheel is marked on the zero line.
@@ -216,12 +226,11 @@ void Layout::influenceLine() {
 }
 
 void Layout::beam() {
-  const auto [lo, hi] = std::minmax({chainX_[0], chainX_[5]});
-  const auto [first, last] = std::ranges::minmax(chainX_);
+  const double lo = xOf(f_.geometry.supports[0]), hi = xOf(f_.geometry.supports[2]);
   // Beyond the outer supports lie the neighbouring beams: a wheel there stands on them.
   const double axis = beam_ + Beam / 2;
-  if (first < lo) line({first, axis}, {lo, axis}, 0.35 * Mm, true);
-  if (last > hi) line({hi, axis}, {last, axis}, 0.35 * Mm, true);
+  if (first_ < lo) line({first_, axis}, {lo, axis}, 0.35 * Mm, true);
+  if (last_ > hi) line({hi, axis}, {last_, axis}, 0.35 * Mm, true);
   polygon({{lo, beam_}, {hi, beam_}, {hi, beam_ + Beam}, {lo, beam_ + Beam}}, 0, Fill::Black);
 
   const double pen = 0.25 * Mm;
@@ -233,51 +242,120 @@ void Layout::beam() {
       line({x + h, base + 0.4 * Mm}, {x + h - 0.8 * Mm, base + 1.2 * Mm}, pen);
     }
   }
-  for (std::size_t i = 0; i < 4; ++i) {
-    const double x = chainX_[i + 1];
+  for (const double x : wheelX_) {
     line({x, arrowTop_}, {x, beam_ - 1.5 * Mm}, pen);
     polygon({{x, beam_}, {x - 0.7 * Mm, beam_ - 2 * Mm}, {x + 0.7 * Mm, beam_ - 2 * Mm}}, pen, Fill::Black);
-    if (!f_.geometry.cut[i]) continue;
-    const double support = x < lo ? lo : hi;
-    breakMark({(x + support) / 2, axis}, false, pen);
+  }
+  for (const FigureGeometry::Segment& s : f_.geometry.chain) {
+    if (s.broken) breakMark({(xOf(s.from) + xOf(s.to)) / 2, axis}, false, pen);
   }
 }
 
 void Layout::dimensions() {
-  const auto [first, last] = std::ranges::minmax(chainX_);
   const double spanA = xOf(f_.geometry.supports[0]), spanC = xOf(f_.geometry.supports[2]);
-  const auto dimensionLine = [&](double y, double from, double to, std::initializer_list<double> at) {
+  const auto dimensionLine = [&](double y, double from, double to, const std::vector<double>& at) {
     line({from - 1.5 * Mm, y}, {to + 1.5 * Mm, y}, 0.15 * Mm);
     for (const double x : at) line({x, y - 1.5 * Mm}, {x, y + 1.2 * Mm}, 0.15 * Mm);
     for (const double x : at) line({x - Tick, y + Tick}, {x + Tick, y - Tick}, 0.3 * Mm);
+    for (const double x : at) f_.ticks.push_back({x - Tick, y - 1.5 * Mm, 2 * Tick, 2.7 * Mm});
   };
-  dimensionLine(chain_, first, last, {chainX_[0], chainX_[1], chainX_[2], chainX_[3], chainX_[4], chainX_[5]});
-  dimensionLine(spans_, std::min(spanA, spanC), std::max(spanA, spanC), {spanA, xOf(f_.geometry.supports[1]), spanC});
-  for (std::size_t i = 0; i < 4; ++i) {
-    if (!f_.geometry.cut[i]) continue;
-    const double x = chainX_[i + 1], support = std::abs(x - spanA) < std::abs(x - spanC) ? spanA : spanC;
-    breakMark({(x + support) / 2, chain_}, false, 0.15 * Mm);
+  std::vector<double> ticks = {first_};
+  for (const FigureGeometry::Segment& s : f_.geometry.chain) ticks.push_back(xOf(s.to));
+  dimensionLine(chain_, first_, last_, ticks);
+  dimensionLine(spans_, spanA, spanC, {spanA, xOf(f_.geometry.supports[1]), spanC});
+  for (const FigureGeometry::Segment& s : f_.geometry.chain) {
+    if (s.broken) breakMark({(xOf(s.from) + xOf(s.to)) / 2, chain_}, false, 0.15 * Mm);
   }
 }
 
 }  // namespace
 
-FigureGeometry GeometryOf(const InfluenceOrdinates& y) {
-  const double J = y.J, B = y.B, W = y.W, bay = std::abs(J), s = J < 0 ? -1 : 1;
+FigureGeometry GeometryOf(const InfluenceOrdinates& y, char32_t separator) {
+  const double J = y.J, B = y.B, W = y.W;
   FigureGeometry g;
-  g.supports = {0, s, 2 * s};
-  // One difference divided by the bay: no position can overflow, whatever J the core accepted.
-  const std::array<double, 4> at = {(J - W) / bay, s, s + (B - W) / bay, s + B / bay};
-  // Up to one bay beyond each outer support is drawn to scale, so that the two bays always stay legible.
-  const double lo = std::min(0.0, 2 * s) - 1, hi = std::max(0.0, 2 * s) + 1;
-  g.from = std::min(0.0, 2 * s);
-  g.to = std::max(0.0, 2 * s);
-  for (std::size_t i = 0; i < at.size(); ++i) {
-    g.wheels[i] = std::clamp(at[i], lo, hi);
-    g.cut[i] = g.wheels[i] != at[i];
-    g.from = std::min(g.from, g.wheels[i]);
-    g.to = std::max(g.to, g.wheels[i]);
+  g.supports = {0, 1, 2};
+  const auto label = [separator](std::string_view name, double length) {
+    return length < 0 ? std::string(name) : std::string(name) + " = " + FormatValue(length, separator);
+  };
+  g.schematic = !(J > 0 && B >= 0 && W >= 0 && W <= B && std::isfinite(J));
+  if (g.schematic) {
+    // The core's chain in its own order, over the places the wheels usually have.
+    g.wheels = {0.3, 1, 1.3, 1.75};
+    const std::array<double, 6> at = {0, g.wheels[0], 1, g.wheels[2], g.wheels[3], 2};
+    const auto chain = DimensionChain(y, separator);
+    for (std::size_t i = 0; i < chain.size(); ++i)
+      g.chain.push_back({at[i], at[i + 1], label(chain[i].name, chain[i].length)});
+    g.to = 2;
+    return g;
   }
+  // The chain's points: the left support, the four wheels, the right support. The middle support is wheel 2.
+  enum : unsigned char { S0, W1, W2, W3, W4, S2 };
+  const std::array<double, 6> at = {0, (J - W) / J, 1, 1 + (B - W) / J, 1 + B / J, 2};
+  std::array<unsigned char, 6> order = {S0, W1, W2, W3, W4, S2};
+  std::ranges::stable_sort(order, {}, [&](unsigned char k) { return at[k]; });
+  // What lies between two neighbouring points, as one double operation on J, B and W.
+  const auto between = [&](unsigned char a, unsigned char b) -> std::pair<std::string_view, double> {
+    switch (a * 8 + b) {
+      case S0 * 8 + W1:
+        return {"J−W", J - W};
+      case W1 * 8 + S0:
+        return {"W−J", W - J};
+      case W1 * 8 + W2:
+        return {"W", W};
+      case S0 * 8 + W2:
+        return {"J", J};
+      case W2 * 8 + W3:
+        return {"B−W", B - W};
+      case W2 * 8 + S2:
+        return {"J", J};
+      case W3 * 8 + W4:
+        return {"W", W};
+      case W3 * 8 + S2:
+        return {"J−(B−W)", J - (B - W)};
+      case S2 * 8 + W3:
+        return {"B−W−J", (B - W) - J};
+      case W4 * 8 + S2:
+        return {"J−B", J - B};
+      case S2 * 8 + W4:
+        return {"B−J", B - J};
+      default:
+        return {"", 0};
+    }
+  };
+  // Between the supports to scale, each gap at least Least (the others shrink to keep the bay); beyond them at
+  // most a bay, broken.
+  constexpr double Least = 0.06;
+  std::array<double, 6> drawn{};
+  std::array<bool, 6> broken{};  // the segment ending at order[i]
+  std::size_t i0 = 0;
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    if (order[i] != S0 && order[i] != W2 && order[i] != S2) continue;
+    drawn[i] = at[order[i]];
+    if (order[i] != S0) {
+      double sum = 0;
+      for (std::size_t k = i0; k < i; ++k) sum += std::max(at[order[k + 1]] - at[order[k]], Least);
+      for (std::size_t k = i0; k + 1 < i; ++k)
+        drawn[k + 1] = drawn[k] + std::max(at[order[k + 1]] - at[order[k]], Least) / sum;
+    }
+    i0 = i;
+  }
+  const auto outside = [&](std::size_t inner, std::size_t outer) {
+    const double gap = std::abs(at[order[outer]] - at[order[inner]]);
+    broken[std::max(inner, outer)] = gap > 1;
+    return std::clamp(gap, Least, 1.0);
+  };
+  const auto first = static_cast<std::size_t>(std::ranges::find(order, S0) - order.begin());
+  const auto last = static_cast<std::size_t>(std::ranges::find(order, S2) - order.begin());
+  for (std::size_t k = first; k-- > 0;) drawn[k] = drawn[k + 1] - outside(k + 1, k);
+  for (std::size_t k = last + 1; k < order.size(); ++k) drawn[k] = drawn[k - 1] + outside(k - 1, k);
+  for (std::size_t k = 0; k < order.size(); ++k) {
+    if (order[k] >= W1 && order[k] <= W4) g.wheels[order[k] - W1] = drawn[k];
+    if (k == 0) continue;
+    const auto [name, length] = between(order[k - 1], order[k]);
+    g.chain.push_back({drawn[k - 1], drawn[k], label(name, length), broken[k]});
+  }
+  g.from = drawn.front();
+  g.to = drawn.back();
   return g;
 }
 
@@ -285,7 +363,7 @@ Figure FigureOf(const InfluenceOrdinates& y, char32_t separator, double width, d
                 const TextMeasure& measure) {
   Figure f;
   f.width = width;
-  f.geometry = GeometryOf(y);
+  f.geometry = GeometryOf(y, separator);
   Layout layout(y, measure, f);
   layout.lay(separator, unitHeight);
   layout.draw();

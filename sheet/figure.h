@@ -29,16 +29,27 @@ struct TextMeasure {
   double lineHeight;
 };
 
-/// Where the figure puts things along the beam, in bays (multiples of |J|) from the left outer support: a
-/// negative J mirrors the figure, and no input can make a position overflow.
+/// Where the figure puts things along the beam, in bays (multiples of J) from the left outer support. Every wheel
+/// keeps its own place and every length its own segment: a segment beyond an outer support longer than a bay is
+/// drawn a bay long with a break mark, and one too short to see is drawn a little longer. Inputs no beam can have
+/// (J, B or W negative, W > B) are drawn schematic, the wheels where they usually stand.
 struct FigureGeometry {
   std::array<double, 3> supports{};  // left outer, middle (the column), right outer
   std::array<double, 4> wheels{};    // under Y1 .. Y4, as drawn
-  /// A wheel further out than one bay beyond the outer supports is drawn at that limit, with a break mark.
-  std::array<bool, 4> cut{};
+  /// The dimension chain, left to right: its label ("J−W = 1.6"; the name alone for a negative length).
+  struct Segment {
+    double from, to;
+    std::string label;
+    bool broken = false;
+  };
+  std::vector<Segment> chain;
+  bool schematic = false;
   double from = 0, to = 0;  // the stretch of beam drawn
 };
-FigureGeometry GeometryOf(const InfluenceOrdinates& y);
+FigureGeometry GeometryOf(const InfluenceOrdinates& y, char32_t decimalSeparator = U'.');
+
+/// The mark of a figure not drawn to scale.
+inline constexpr std::string_view SchematicMark = "示意";
 
 struct Point {
   double x, y;
@@ -75,7 +86,10 @@ struct Figure {
   std::vector<Label> labels;  // the dimensions, the spans, the ordinates and the note
   /// Lines from a text that had to move away from what it names, to that; among the shapes too.
   std::vector<std::array<Point, 2>> leaders;
-  std::string note;  // the line under the figure for wheels beyond an outer support; empty when there are none
+  std::string note;           // the line under the figure for wheels beyond an outer support; empty when there are none
+  std::string schematicNote;  // the line under a schematic figure; empty for one to scale
+  std::array<double, 4> wheelX{};           // the wheels' arrows
+  std::vector<Box> ticks;                   // where the dimension lines' ticks are drawn, which no text may cover
   std::array<double, 4> ordinateHeights{};  // as drawn: cut at the top when they would leave the drawing
   double unit = 0;                          // the height an ordinate of 1 is drawn with
 };

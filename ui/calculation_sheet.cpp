@@ -49,6 +49,7 @@ double Lay(QPainter& painter, const CalculationSheet& sheet, double unitHeight) 
   w.working(sheet.working);
   w.heading(Q(sheet.resultsHeading));
   w.results(sheet.results);
+  for (const std::string& note : sheet.notes) w.paragraph(Q(note));
   return w.y;
 }
 

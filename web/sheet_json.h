@@ -99,6 +99,7 @@ inline std::string SheetJson(const sheet::Content& s, double width, double unitH
                  {"working", Array(working)},
                  {"resultsHeading", String(s.resultsHeading)},
                  {"results", Array(results)},
+                 {"notes", Strings(s.notes)},
                  {"program", String(s.program)},
                  {"page", String(s.page)}});
 }

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdio>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace kelvaro;
@@ -32,6 +33,7 @@ void PutSheet(std::FILE* out, const sheet::Content& s) {
   for (const auto& r : s.inputs) Put(out, r.symbol + " " + r.caption + " " + r.text + " " + r.unit);
   for (const auto& w : s.working) Put(out, w.text);
   for (const auto& r : s.results) Put(out, r.caption + " " + r.text);
+  for (const auto& n : s.notes) Put(out, n);
 }
 
 void PutCraneSheet(std::FILE* out, const forms::CraneSheet& s) {
@@ -84,10 +86,17 @@ int main(int argc, char** argv) {
   const auto craneAnswer = CalculateCraneArrangement(cranes);
   if (!craneAnswer) return 1;
   PutCraneSheet(out, forms::CraneSheetOf(cranes, *craneAnswer));
-  // Wheels beyond both supports: the note under the figure.
-  const auto beyond = ComputeOrdinates(6, 8, -1);
-  if (!beyond) return 1;
+  // Every note on impossible inputs: J and B negative, W > B and both far longer than J, Pmin negative and > Pmax.
+  const auto impossible = ComputeVerticalLoads(0.9f, -0.1f, -5, 4.4f, -100, -30);
+  if (!impossible) return 1;
+  for (const std::string& note : NotesOf(*impossible)) Put(out, "注意：" + note);
+  // Wheels beyond a support: the note under the figure; a negative W: a schematic figure, its mark and note.
   const sheet::TextMeasure none{[](std::string_view) { return 0.0; }, 0};
-  Put(out, sheet::FigureOf(*beyond, U'.', 1650, 220, none).note);
+  for (const auto& [J, B, W] : {std::tuple{6.0f, 13.0f, 1.0f}, {6.0f, 8.0f, -1.0f}}) {
+    const auto y = ComputeOrdinates(J, B, W);
+    if (!y) return 1;
+    const sheet::Figure figure = sheet::FigureOf(*y, U'.', 1650, 220, none);
+    for (const sheet::Label& label : figure.labels) Put(out, label.text);
+  }
   return std::fclose(out) == 0 ? 0 : 1;
 }

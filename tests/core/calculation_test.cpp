@@ -229,5 +229,40 @@ TEST(Calculate, LeftOutOfTheCheckAnEmptyTextIsStillNamed) {
   EXPECT_EQ(refusal.error().message, "Pmin 是空的。请输入一个数。");
 }
 
+TEST(Calculate, SaysWhatNoCraneOrBeamCanBe) {
+  // The numbers still follow the rules; the notes say what is impossible or looks mistyped, and every result's
+  // note on hovering ends with them.
+  const struct {
+    const char* tag;
+    Calculation calculation;
+    Pairs changes;
+    std::vector<std::string> notes;
+  } rows[] = {
+      {"the worked example", Vertical, {}, {}},
+      {"a negative W", Vertical, {{W, "-1.5"}}, {"W = -1.5 为负值，实际不可能。"}},
+      {"a negative J", Horizontal, {{J, "-6"}}, {"J = -6 为负值，实际不可能。"}},
+      {"W > B", Vertical, {{W, "6"}}, {"W = 6 大于 B = 5.5：大车轮距不可能大于吊车宽度。"}},
+      {"millimetres", Vertical, {{B, "5500"}, {W, "4400"}}, {"B = 5500、W = 4400 远大于 J = 6，单位是否为米？"}},
+      {"a bay of a millimetre", Horizontal, {{J, "0.001"}}, {"B = 5.5、W = 4.4 远大于 J = 0.001，单位是否为米？"}},
+      {"Pmin > Pmax",
+       Vertical,
+       {{Pmax, "30"}, {Pmin, "100"}},
+       {"Pmin = 100 大于 Pmax = 30：最小轮压不应大于最大轮压。"}},
+      {"a negative Pmin", Vertical, {{Pmin, "-30"}}, {"Pmin = -30 为负值，实际不可能。"}},
+      {"a minimum wheel pressure has none", MinWheel, {{Pmax, "-100"}}, {}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.tag);
+    const auto answer =
+        Calculate(row.calculation, With(Example(row.calculation), row.changes), InputsOf(row.calculation));
+    ASSERT_TRUE(answer.has_value()) << answer.error().message;
+    EXPECT_EQ(answer->notes, row.notes);
+    for (const ResultValue& r : answer->results) {
+      EXPECT_EQ(r.howReached.contains("注意："), !row.notes.empty()) << r.howReached;
+      EXPECT_TRUE(row.notes.empty() || r.howReached.ends_with(row.notes.back())) << r.howReached;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kelvaro::test

@@ -35,25 +35,25 @@ TEST(WorkingOf, OneLinePerStatementWithTheNumbersPutIn) {
        Lines(WorkingOf(*d)),
        {"Y1 = (J − W) / J = (6 − 4.4) / 6 = 0.2666667", "Y2 = J / J = 6 / 6 = 1",
         "Y3 = ((J − B) + W) / J = ((6 − 5.5) + 4.4) / 6 = 0.8166667", "Y4 = (J − B) / J = (6 − 5.5) / 6 = 0.08333334",
-        "SumY = ((Y2 + Y1) + Y3) + Y4 = ((1 + 0.2666667) + 0.8166667) + 0.08333334 = 2.166667",
-        "Dmax = (SumY × Z) × Pmax = (2.166667 × 0.9) × 100 = 195 Kn",
-        "Dmin = (SumY × Z) × Pmin = (2.166667 × 0.9) × 30 = 58.5 Kn"}},
+        "SumY = ((Y2 + Y1) + Y3) + Y4 = ((1 + 0.26666665) + 0.81666666) + 0.083333336 = 2.166667",
+        "Dmax = (SumY × Z) × Pmax = (2.1666667 × 0.9) × 100 = 195 Kn",
+        "Dmin = (SumY × Z) × Pmin = (2.1666667 × 0.9) × 30 = 58.5 Kn"}},
       {"a wheel beyond the support, a negative input bracketed",
        Lines(WorkingOf(beyond->ordinates)),
        {"Y1 = (J − W) / J = (6 − (-1)) / 6 = 1.166667", "Y2 = J / J = 6 / 6 = 1",
         "Y3 = ((J − B) + W) / J = ((6 − 8) + (-1)) / 6 < 0，取 0（车轮在边支座以外，不对本柱产生荷载）",
         "Y4 = (J − B) / J = (6 − 8) / 6 < 0，取 0（车轮在边支座以外，不对本柱产生荷载）",
-        "SumY = ((Y2 + Y1) + Y3) + Y4 = ((1 + 1.166667) + 0) + 0 = 2.166667"}},
+        "SumY = ((Y2 + Y1) + Y3) + Y4 = ((1 + 1.1666666) + 0) + 0 = 2.166667"}},
       {"decimal comma",
        {LineText(WorkingOf(*comma, U',')[5])},
-       {"Dmax = (SumY × Z) × Pmax = (2,166667 × 0,9) × 100 = 195 Kn"}},
+       {"Dmax = (SumY × Z) × Pmax = (2,1666667 × 0,9) × 100 = 195 Kn"}},
       {"minimum wheel pressure",
        Lines(WorkingOf(*p)),
        {"S = Q + G = 10 + 20 = 30 t", "Pmin = ((S / N) × 9.81) − Pmax = ((30 / 2) × 9.81) − 100 = 47.15 Kn"}},
       {"horizontal loads",
        {LineText(WorkingOf(*h)[5]), LineText(WorkingOf(*h)[6])},
        {"H = ((Q + G1) × αH) × 9.81 = ((10 + 3.5) × 0.12) × 9.81 = 15.8922 Kn",
-        "H1 = ((H / N) × Z) × SumY = ((15.8922 / 4) × 0.9) × 2.166667 = 7.747447 Kn"}},
+        "H1 = ((H / N) × Z) × SumY = ((15.8921995 / 4) × 0.9) × 2.1666667 = 7.747447 Kn"}},
       {"notes on the result fields",
        HowReached(*d),
        {"Dmax = (SumY × Z) × Pmax\nY1 = 0.2666667，Y2 = 1，Y3 = 0.8166667，Y4 = 0.08333334\n"
@@ -77,6 +77,62 @@ std::vector<std::string> Chain(const InfluenceOrdinates& y, char32_t separator =
   std::vector<std::string> out;
   for (const Dimension& d : DimensionChain(y, separator)) out.push_back(std::string(d.name) + " = " + d.text);
   return out;
+}
+
+// A line's numbers evaluated as a checker would, in double: "((15.8921995 / 4) × 0.9) × 2.1666667".
+struct Evaluator {
+  std::string_view s;
+  std::size_t at = 0;
+  void Skip() {
+    while (at < s.size() && s[at] == ' ') ++at;
+  }
+  double Factor() {
+    Skip();
+    if (s[at] == '(') {
+      ++at;
+      const double v = Sum();
+      Skip();
+      ++at;  // ")"
+      return v;
+    }
+    std::size_t used = 0;
+    const double v = std::stod(std::string(s.substr(at)), &used);
+    at += used;
+    return v;
+  }
+  double Sum() {
+    double v = Factor();
+    for (Skip(); at < s.size() && s[at] != ')'; Skip()) {
+      for (const std::string_view op : {"+", "−", "×", "/"}) {
+        if (!s.substr(at).starts_with(op)) continue;
+        at += op.size();
+        const double r = Factor();
+        v = op == "+" ? v + r : op == "−" ? v - r : op == "×" ? v * r : v / r;
+        break;
+      }
+    }
+    return v;
+  }
+};
+
+// Every line of the worked examples recomputed from the numbers it shows, in double and rounded to single, gives
+// the result it shows.
+TEST(WorkingOf, ReproducibleByHandAtTheDigitsShown) {
+  std::vector<std::vector<WorkingLine>> sheets;
+  const auto add = [&](const auto& record) {
+    ASSERT_TRUE(record);
+    sheets.push_back(WorkingOf(*record));
+  };
+  add(ComputeVerticalLoads(VerticalLoadTexts{"0.9", "6", "5.5", "4.4", "100", "30"}));
+  add(ComputeMinWheelPressure(MinWheelPressureTexts{"100", "20", "10", "2"}));
+  add(ComputeHorizontalLoads(HorizontalLoadTexts{"3.5", "10", "0.12", "0.9", "4", "6", "5.5", "4.4"}));
+  for (const auto& working : sheets) {
+    for (const WorkingLine& line : working) {
+      if (line.beyondSupport) continue;
+      const double value = Evaluator{line.numbers}.Sum();
+      EXPECT_EQ(FormatResult(static_cast<float>(value)), line.result) << LineText(line);
+    }
+  }
 }
 
 TEST(DimensionChain, PlacesTheWheelsAsTheDiagramDoes) {

@@ -94,6 +94,26 @@ TEST(SheetContent, SaysWhatEachCalculationShows) {
   }
 }
 
+// Impossible inputs keep their numbers, and the sheet says under the results what no crane can be.
+TEST(SheetContent, SaysWhatNoCraneCanBe) {
+  const struct {
+    std::vector<std::string> typed;
+    std::vector<std::string> notes;
+  } rows[] = {
+      {{"0.9", "6", "5.5", "4.4", "100", "30"}, {}},
+      {{"0.9", "6", "5.5", "6", "30", "100"},
+       {"注意：W = 6 大于 B = 5.5：大车轮距不可能大于吊车宽度。",
+        "注意：Pmin = 100 大于 Pmax = 30：最小轮压不应大于最大轮压。"}},
+      {{"0.9", "6", "5500", "4400", "100", "30"}, {"注意：B = 5500、W = 4400 远大于 J = 6，单位是否为米？"}},
+  };
+  for (const auto& row : rows) {
+    const Content s = SheetOf(forms::FormId::VerticalLoads, row.typed);
+    EXPECT_EQ(s.notes, row.notes);
+    const std::vector<std::string> lines = TextLines(s);
+    EXPECT_TRUE(std::equal(row.notes.rbegin(), row.notes.rend(), lines.rbegin()));
+  }
+}
+
 // The figure's shapes and texts stay inside it, for sensible inputs and for wild ones.
 TEST(SheetFigure, EverythingInsideTheFigure) {
   // About the sheet's 9-point face: an ASCII character half an em, an ideograph a whole one.

@@ -2,6 +2,7 @@
 // shows the inputs as typed and the core's working and results exactly; one A4 page, fonts embedded; saving
 // replaces a file only when the new one is whole; the preview window's actions.
 #include "calculation_sheet.h"
+#include "figure.h"
 #include "sheet_window.h"
 #include "window_test_support.h"
 
@@ -77,9 +78,8 @@ QStringList Expected(const CalculationSheet& sheet) {
   for (const InputRow& in : sheet.inputs) texts << Q(in.symbol) << Q(in.caption) << Q(in.text) << Q(in.unit);
   for (const auto& line : sheet.working) texts << Q(line.text);
   if (sheet.ordinates) {
-    for (const Dimension& d : DimensionChain(*sheet.ordinates, sheet.decimalSeparator)) {
-      texts << Q(std::string(d.name) + " = " + d.text);
-    }
+    for (const auto& segment : kelvaro::sheet::GeometryOf(*sheet.ordinates, sheet.decimalSeparator).chain)
+      texts << Q(segment.label);
     const std::vector<WorkingLine> ordinates = WorkingOf(*sheet.ordinates, sheet.decimalSeparator);
     for (std::size_t i = 0; i < 4; ++i) texts << Q(ordinates[i].quantity + " = " + ordinates[i].result);
   }

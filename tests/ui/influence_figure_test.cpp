@@ -10,6 +10,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace kelvaro;
@@ -59,32 +60,30 @@ class InfluenceFigureTest : public QObject {
   void thePageMeasuresAsTheDesktop();
 };
 
-// Positions are in bays (multiples of |J|) from the left outer support.
+// Positions are in bays (multiples of J) from the left outer support.
 void InfluenceFigureTest::geometry_data() {
   QTest::addColumn<double>("J");
   QTest::addColumn<float>("B");
   QTest::addColumn<float>("W");
-  QTest::addColumn<QList<double>>("wheels");  // metres from the left outer support, divided by |J|
-  QTest::addColumn<QList<bool>>("cut");
+  QTest::addColumn<QList<double>>("wheels");  // metres from the left outer support, divided by J
+  QTest::addColumn<int>("broken");            // segments drawn shorter, with a break mark
   QTest::addColumn<double>("from");
   QTest::addColumn<double>("to");
-  const QList<bool> none = {false, false, false, false};
+  const QList<double> schematic = {0.3, 1, 1.3, 1.75};
   QTest::newRow("worked example: wheels at J−W, J, J+B−W, J+B")
-      << 6.0 << 5.5f << 4.4f << QList<double>{1.6 / 6, 1, 7.1 / 6, 11.5 / 6} << none << 0.0 << 2.0;
+      << 6.0 << 5.5f << 4.4f << QList<double>{1.6 / 6, 1, 7.1 / 6, 11.5 / 6} << 0 << 0.0 << 2.0;
   QTest::newRow("twice the bay: the same wheels stand closer to the column")
-      << 12.0 << 5.5f << 4.4f << QList<double>{7.6 / 12, 1, 13.1 / 12, 17.5 / 12} << none << 0.0 << 2.0;
+      << 12.0 << 5.5f << 4.4f << QList<double>{7.6 / 12, 1, 13.1 / 12, 17.5 / 12} << 0 << 0.0 << 2.0;
   QTest::newRow("B > J: the fourth wheel beyond the right support, the drawing widens to it")
-      << 6.0 << 8.0f << 4.4f << QList<double>{1.6 / 6, 1, 9.6 / 6, 14.0 / 6} << none << 0.0 << 14.0 / 6;
+      << 6.0 << 8.0f << 4.4f << QList<double>{1.6 / 6, 1, 9.6 / 6, 14.0 / 6} << 0 << 0.0 << 14.0 / 6;
   QTest::newRow("W > J: the first wheel beyond the left support")
-      << 4.0 << 5.5f << 4.8f << QList<double>{-0.8 / 4, 1, 4.7 / 4, 9.5 / 4} << none << -0.8 / 4 << 9.5 / 4;
-  QTest::newRow("negative W: the first wheel on the other side of the column")
-      << 6.0 << 5.5f << -1.0f << QList<double>{7.0 / 6, 1, 12.5 / 6, 11.5 / 6} << none << 0.0 << 12.5 / 6;
-  QTest::newRow("wheels far beyond: drawn one bay beyond the support, marked cut")
-      << 6.0 << 30.0f << 4.4f << QList<double>{1.6 / 6, 1, 3, 3} << QList<bool>{false, false, true, true} << 0.0 << 3.0;
-  QTest::newRow("negative J: the figure is mirrored")
-      << -6.0 << 5.5f << 4.4f << QList<double>{-10.4 / 6, -1, -4.9 / 6, -0.5 / 6} << none << -2.0 << 0.0;
-  QTest::newRow("J near the largest double: nothing overflows")
-      << 1e307 << 5.5f << 4.4f << QList<double>{1, 1, 1, 1} << none << 0.0 << 2.0;
+      << 4.0 << 5.5f << 4.8f << QList<double>{-0.8 / 4, 1, 4.7 / 4, 9.5 / 4} << 0 << -0.8 / 4 << 9.5 / 4;
+  QTest::newRow("negative W: schematic") << 6.0 << 5.5f << -1.0f << schematic << 0 << 0.0 << 2.0;
+  QTest::newRow("wheels far beyond: the long gap drawn a bay long and broken, the wheels apart")
+      << 6.0 << 30.0f << 4.4f << QList<double>{1.6 / 6, 1, 3, 3 + 4.4 / 6} << 1 << 0.0 << 3 + 4.4 / 6;
+  QTest::newRow("negative J: schematic") << -6.0 << 5.5f << 4.4f << schematic << 0 << 0.0 << 2.0;
+  QTest::newRow("J near the largest double: nothing overflows, the wheels stay apart")
+      << 1e307 << 5.5f << 4.4f << QList<double>{1 / 1.06, 1, 1 + 0.06 / 1.12, 1 + 0.12 / 1.12} << 0 << 0.0 << 2.0;
 }
 
 void InfluenceFigureTest::geometry() {
@@ -92,17 +91,17 @@ void InfluenceFigureTest::geometry() {
   QFETCH(float, B);
   QFETCH(float, W);
   QFETCH(QList<double>, wheels);
-  QFETCH(QList<bool>, cut);
+  QFETCH(int, broken);
   QFETCH(double, from);
   QFETCH(double, to);
   const InfluenceOrdinates y = Ordinates(J, B, W);
   const kelvaro::sheet::FigureGeometry g = kelvaro::sheet::GeometryOf(y);
-  const double s = J < 0 ? -1 : 1;
-  QCOMPARE(QList<double>(g.supports.begin(), g.supports.end()), (QList<double>{0, s, 2 * s}));
+  QCOMPARE(QList<double>(g.supports.begin(), g.supports.end()), (QList<double>{0, 1, 2}));
   for (qsizetype i = 0; i < 4; ++i) {
-    QVERIFY2(std::abs(g.wheels[static_cast<std::size_t>(i)] - wheels[i]) < 1e-6, qPrintable(QString::number(i)));
-    QCOMPARE(g.cut[static_cast<std::size_t>(i)], cut[i]);
+    QVERIFY2(std::abs(g.wheels[static_cast<std::size_t>(i)] - wheels[i]) < 1e-6,
+             qPrintable(QString::number(g.wheels[static_cast<std::size_t>(i)])));
   }
+  QCOMPARE(std::ranges::count(g.chain, true, &kelvaro::sheet::FigureGeometry::Segment::broken), broken);
   QVERIFY(std::abs(g.from - from) < 1e-6);
   QVERIFY(std::abs(g.to - to) < 1e-6);
   // The stretch drawn fills the figure's width: the same drawing scale for every bay.
@@ -122,19 +121,19 @@ void InfluenceFigureTest::ordinatesToScale() {
   QVERIFY(example.note.empty());
 
   // Wheels beyond an outer support are marked 0, and a note says why.
-  const Figure beyond = Lay(Ordinates(6, 8, -1));
+  const Figure beyond = Lay(Ordinates(6, 13, 1));
   QCOMPARE(beyond.ordinateHeights[2], 0.0);
   QCOMPARE(beyond.ordinateHeights[3], 0.0);
   QCOMPARE(QString::fromStdString(beyond.note),
            QStringLiteral("注：Y3、Y4 的车轮在边支座以外，不对本柱产生荷载，竖标取 0。"));
-  // An ordinate above 1 stands out of the line, to the same scale as the rest.
-  QVERIFY(beyond.ordinateHeights[0] > beyond.ordinateHeights[1]);
-  QVERIFY(std::abs(beyond.ordinateHeights[0] / beyond.ordinateHeights[1] - 7.0 / 6) < 1e-6);
+  QVERIFY(beyond.schematicNote.empty());
 
-  // A huge one is cut at the top of the drawing, and the rest is not squashed to nothing.
-  const Figure huge = Lay(Ordinates(6, 1000, -1000));
-  QVERIFY(huge.ordinateHeights[0] <= 1.25 * Unit);
-  QVERIFY(huge.ordinateHeights[1] >= Unit / 2);
+  // An ordinate above 1 (a negative W) cannot lie on the line: the figure is schematic and draws no ordinate.
+  for (const Figure& schematic : {Lay(Ordinates(6, 8, -1)), Lay(Ordinates(6, 1000, -1000))}) {
+    QCOMPARE(schematic.ordinateHeights, (std::array<double, 4>{}));
+    QVERIFY(!schematic.schematicNote.empty());
+    QVERIFY(std::ranges::any_of(schematic.labels, [](const auto& l) { return l.text == "示意"; }));
+  }
 }
 
 void InfluenceFigureTest::textsStayLegible_data() {

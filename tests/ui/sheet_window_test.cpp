@@ -70,7 +70,7 @@ class SheetWindowTest : public QObject {
     const QString read = QAccessible::queryAccessibleInterface(preview)->text(QAccessible::Description);
     for (const char* line :
          {"吊车Dmax和Dmin计算", "吊车宽度 B = 5.5 米", "Y4 = (J − B) / J = (6 − 5.5) / 6 = 0.08333334",
-          "Dmax = (SumY × Z) × Pmax = (2.166667 × 0.9) × 100 = 195 kN"}) {
+          "Dmax = (SumY × Z) × Pmax = (2.1666667 × 0.9) × 100 = 195 kN"}) {
       QVERIFY2(read.split(u'\n').contains(U(line)), qPrintable(read));
     }
     // A new calculation is read anew.

@@ -80,7 +80,7 @@ function throws(tag, call) {
     ['inputs as read are singles', pick(d, 'Z', 'Pmax'), { Z: f(0.9), Pmax: 100 }],
     ['ordinates of the worked example', pick(d.ordinates, 'Y1', 'Y2', 'Y3', 'Y4', 'SumY'),
       { Y1: f(0.26666665), Y2: 1, Y3: f(0.81666666), Y4: f(0.083333336), SumY: f(2.1666667) }],
-    ['working lines', d.working.map((w) => w.text)[5], 'Dmax = (SumY × Z) × Pmax = (2.166667 × 0.9) × 100 = 195 Kn'],
+    ['working lines', d.working.map((w) => w.text)[5], 'Dmax = (SumY × Z) × Pmax = (2.1666667 × 0.9) × 100 = 195 Kn'],
     ['notes on the results', d.howReached.length, 2],
     ['a wheel beyond the support', [y.Y4, y.beyondSupport], [0, [false, false, false, true]]],
     ['H and H1', pick(h, 'H', 'H1'), { H: 15.892199516296387, H1: 7.747447490692139 }],

@@ -110,6 +110,7 @@ export function sheetPage(s) {
   const results = el('div', 'results');
   for (const r of s.results) results.append(el('span', 'caption', r.caption), el('span', 'value', r.text));
   page.append(results);
+  for (const note of s.notes) page.append(el('p', 'note', note));
   const footer = el('footer', 'sheet-footer');
   footer.append(el('span', '', s.program), el('span', '', s.page));
   page.append(footer);
