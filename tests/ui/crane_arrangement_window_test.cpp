@@ -292,6 +292,11 @@ class CraneArrangementWindowTest : public QObject {
     }
     auto* main = windows.show(FormId::VerticalLoads);
     QVERIFY(main->findChild<QPushButton*>(QStringLiteral("Command4"))->toolTip().contains(QStringLiteral("Ctrl+M")));
+    // The slots' windows delete themselves when closed: closed here, and deleted before the test ends.
+    for (const FormId id : {FormId::VerticalLoads, FormId::MinWheelPressure, FormId::HorizontalLoads}) {
+      if (QWidget* open = windows.openWindow(id)) open->close();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 };
 
