@@ -292,7 +292,9 @@ FigureGeometry GeometryOf(const InfluenceOrdinates& y, char32_t separator) {
   enum : unsigned char { S0, W1, W2, W3, W4, S2 };
   const std::array<double, 6> at = {0, (J - W) / J, 1, 1 + (B - W) / J, 1 + B / J, 2};
   std::array<unsigned char, 6> order = {S0, W1, W2, W3, W4, S2};
-  std::ranges::stable_sort(order, {}, [&](unsigned char k) { return at[k]; });
+  // By position, ties in chain order (a sort with the tie-break: stable_sort stops the clang build, whose GCC 12
+  // library calls a deprecated function for it).
+  std::ranges::sort(order, [&](unsigned char a, unsigned char b) { return at[a] != at[b] ? at[a] < at[b] : a < b; });
   // What lies between two neighbouring points, as one double operation on J, B and W.
   const auto between = [&](unsigned char a, unsigned char b) -> std::pair<std::string_view, double> {
     switch (a * 8 + b) {
