@@ -29,9 +29,15 @@ bool ValidUtf8(std::string_view text) {
   return true;
 }
 
-// Whole characters, the "…" that marks a cut counted as one.
+// Whole characters, the "…" that marks a cut counted as one, and an invisible character shown by its code point
+// ("⟨U+200B⟩") counted as none.
 std::size_t Clusters(std::string_view text) {
-  const std::u32string points = DecodeReplacing(text);
+  std::u32string points = DecodeReplacing(text);
+  for (std::size_t open = points.find(U'⟨'); open != std::u32string::npos; open = points.find(U'⟨', open)) {
+    const std::size_t close = points.find(U'⟩', open);
+    if (close == std::u32string::npos) break;
+    points.erase(open, close - open + 1);
+  }
   std::size_t count = 0;
   for (std::size_t at = 0; at < points.size(); at = NextClusterEnd(points, at)) ++count;
   return count;
