@@ -187,15 +187,20 @@ void CalculatorWindow::showSheet() {
   sheetWindow_->activateWindow();
 }
 
-CalculationSheet CalculatorWindow::sheet() const {
-  // The fields' texts as typed, by input; the sheet's words and rows come from the window's description.
-  std::array<std::string, InputCount> held;
+InputTexts CalculatorWindow::fieldTexts(std::array<std::string, InputCount>& held) const {
   InputTexts texts{};
   for (const forms::Field& f : calculator_.fields) {
     const auto i = static_cast<std::size_t>(f.input);
     held[i] = control<QLineEdit>(f.box)->text().toStdString();
     texts[i] = held[i];
   }
+  return texts;
+}
+
+CalculationSheet CalculatorWindow::sheet() const {
+  // The fields' texts as typed, by input; the sheet's words and rows come from the window's description.
+  std::array<std::string, InputCount> held;
+  const InputTexts texts = fieldTexts(held);
   return kelvaro::sheet::ContentOf(*record_, windowTitle().toStdString(), kelvaro::sheet::InputRows(form(), texts),
                                    separator_);
 }
@@ -203,12 +208,7 @@ CalculationSheet CalculatorWindow::sheet() const {
 bool CalculatorWindow::calculate() {
   // The core reads views of the texts: they live here for the call.
   std::array<std::string, InputCount> held;
-  InputTexts texts{};
-  for (const forms::Field& f : calculator_.fields) {
-    const auto i = static_cast<std::size_t>(f.input);
-    held[i] = control<QLineEdit>(f.box)->text().toStdString();
-    texts[i] = held[i];
-  }
+  const InputTexts texts = fieldTexts(held);
   std::vector<Input> checkOrder;
   for (const std::string_view box : calculator_.checkOrder) checkOrder.push_back(forms::FieldOf(form(), box)->input);
 

@@ -63,6 +63,8 @@ class CalculatorWindow : public FormWindow {
   /// The inputs as the sheet lists them: symbol, caption, text as typed and unit, in the description's order.
   /// The sheet of the last calculation that succeeded; called only after one has.
   CalculationSheet sheet() const;
+  /// The fields' texts by input, as views of `held`, which must outlive them.
+  InputTexts fieldTexts(std::array<std::string, InputCount>& held) const;
   QAction* sheetAction();  // the window's one "计算书…" (Ctrl+P)
 
   const forms::Calculator& calculator_;
