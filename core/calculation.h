@@ -113,4 +113,11 @@ std::expected<Answer, Refusal> Calculate(Calculation calculation, const InputTex
 /// selectors and tags.
 std::string QuoteFieldText(std::string_view text);
 
+/// A field's text as a sheet prints it "as typed": every character kept, in order, but each one that draws nothing,
+/// only a blank, or would move or break the line (a tab, a line break, a direction mark) shown as its number
+/// ("⟨U+0009⟩"), so that the text printed looks as different as it is. A text over a third longer than `longest`
+/// characters is shown by its first and last `longest` in all, saying how many it leaves out between them, so that
+/// no text can push the sheet off its page.
+std::string ShowFieldText(std::string_view text, std::size_t longest);
+
 }  // namespace kelvaro

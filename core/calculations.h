@@ -45,6 +45,10 @@ Result<double> ParseFieldDouble(std::string_view text, char32_t decimalSeparator
 std::string FormatResult(float value, char32_t decimalSeparator = U'.');
 /// As FormatResult, for the doubles of the working (J or N read from text, Gravity).
 std::string FormatValue(double value, char32_t decimalSeparator = U'.');
+/// A text of FormatValue's numbers as a printed sheet writes it: each exponent form as a power of ten
+/// ("1.234568E+07" as "1.234568×10⁷") and each number's minus sign as "−", the sign a reader of print expects;
+/// a hyphen between digits or letters ("GB 50009-2012") stays.
+std::string PrintedNumbers(std::string_view text);
 
 struct FieldText {
   std::string_view text;

@@ -6,6 +6,7 @@
 #include "utf8.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -167,6 +168,33 @@ std::string FormatValue(double value, char32_t decimalSeparator) {
       AppendUtf8(out, decimalSeparator);
     } else {
       out.push_back(*p == 'e' ? 'E' : *p);
+    }
+  }
+  return out;
+}
+
+std::string PrintedNumbers(std::string_view text) {
+  static constexpr std::string_view Superscripts[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+  const auto digit = [&](std::size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
+  const auto word = [&](std::size_t i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    return std::isalnum(c) || c == '.' || c == ',' || c == ')';
+  };
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '-' && (i == 0 || !word(i - 1)) && (digit(i + 1) || text.substr(i + 1, 3) == "inf")) {
+      out += "−";
+    } else if (c == 'E' && i > 0 && digit(i - 1) && i + 2 < text.size() && (text[i + 1] == '+' || text[i + 1] == '-') &&
+               digit(i + 2)) {
+      out += "×10";
+      if (text[i + 1] == '-') out += "⁻";
+      std::size_t d = i + 2;
+      while (digit(d + 1) && text[d] == '0') ++d;  // "E+07" is 10⁷
+      for (; digit(d); ++d) out += Superscripts[text[d] - '0'];
+      i = d - 1;
+    } else {
+      out.push_back(c);
     }
   }
   return out;

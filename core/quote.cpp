@@ -3,6 +3,9 @@
 #include "grapheme.h"
 #include "utf8.h"
 
+#include <string>
+#include <vector>
+
 namespace kelvaro {
 namespace {
 
@@ -48,6 +51,20 @@ void AppendShown(std::string& out, char32_t cp) {
   out += "⟩";
 }
 
+// The characters of one cluster: the invisible ones by their numbers, controls by theirs or as U+FFFD.
+void AppendCluster(std::string& out, std::u32string_view cluster, bool numberUnsafe) {
+  for (std::size_t i = 0; i < cluster.size(); ++i) {
+    const char32_t cp = cluster[i];
+    if (Unsafe(cp) && !numberUnsafe) {
+      AppendUtf8(out, U'\uFFFD');
+    } else if (Unsafe(cp) || (Invisible(cp) && !PartOfEmoji(cluster, i))) {
+      AppendShown(out, cp);
+    } else {
+      AppendUtf8(out, cp);
+    }
+  }
+}
+
 }  // namespace
 
 std::string QuoteFieldText(std::string_view text) {
@@ -59,21 +76,33 @@ std::string QuoteFieldText(std::string_view text) {
   // Cut at whole characters as they were typed: a character shown by its number counts as the one it stands for.
   for (int n = 0; n < Longest && start < all.size(); ++n) {
     const std::size_t end = NextClusterEnd(all, start);
-    const std::u32string_view cluster = all.substr(start, end - start);
-    for (std::size_t i = 0; i < cluster.size(); ++i) {
-      const char32_t cp = cluster[i];
-      if (Unsafe(cp)) {
-        AppendUtf8(quoted, U'\uFFFD');
-      } else if (Invisible(cp) && !PartOfEmoji(cluster, i)) {
-        AppendShown(quoted, cp);
-      } else {
-        AppendUtf8(quoted, cp);
-      }
-    }
+    AppendCluster(quoted, all.substr(start, end - start), false);
     start = end;
   }
   if (start < all.size()) quoted += "…";
   return quoted;
+}
+
+std::string ShowFieldText(std::string_view text, std::size_t longest) {
+  const std::u32string codePoints = DecodeReplacing(text);
+  const std::u32string_view all = codePoints;
+  std::vector<std::size_t> starts;
+  for (std::size_t at = 0; at < all.size(); at = NextClusterEnd(all, at)) starts.push_back(at);
+  starts.push_back(all.size());
+  const std::size_t count = starts.size() - 1;
+  // Leaving out fewer characters than the words that say so would save nothing: up to a third more stay whole.
+  const bool whole = count <= longest + longest / 3;
+  // Two thirds from the start, where a number's digits are read, and the rest from its end (an exponent).
+  const std::size_t head = whole ? count : longest * 2 / 3, tail = whole ? 0 : longest - head;
+  std::string shown;
+  const auto append = [&](std::size_t from, std::size_t to) {
+    AppendCluster(shown, all.substr(starts[from], starts[to] - starts[from]), true);
+  };
+  append(0, head);
+  if (tail == 0) return shown;
+  shown += "…（略去 " + std::to_string(count - head - tail) + " 个字符）…";
+  append(count - tail, count);
+  return shown;
 }
 
 std::string QuoteFileName(std::string_view name) {

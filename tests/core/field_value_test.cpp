@@ -172,6 +172,35 @@ TEST(FormatResult, WritesSevenSignificantDigits) {
   }
 }
 
+// A sheet prints powers of ten and minus signs as print does; a hyphen that is not a number's sign stays.
+TEST(PrintedNumbers, WritesPowersOfTenAndMinusSigns) {
+  const struct {
+    const char* text;
+    const char* printed;
+  } rows[] = {
+      {"195", "195"},
+      {"1.234568E+07", "1.234568×10⁷"},
+      {"1,234568E+07", "1,234568×10⁷"},
+      {"1E-05", "1×10⁻⁵"},
+      {"-3.402823E+38", "−3.402823×10³⁸"},
+      {"-1.401298E-45", "−1.401298×10⁻⁴⁵"},
+      {"9.9E+100", "9.9×10¹⁰⁰"},
+      {"J−B = -2", "J−B = −2"},
+      {"Y1 = (J − W) / J = (6 − -1.5) / 6 = 1.25", "Y1 = (J − W) / J = (6 − −1.5) / 6 = 1.25"},
+      {"J = -6 为负值", "J = −6 为负值"},
+      {"（-0.5）", "（−0.5）"},
+      {"-inf", "−inf"},
+      {"GB 50009-2012", "GB 50009-2012"},
+      {"A6-A8", "A6-A8"},
+      {"x-1", "x-1"},
+      {"E+07", "E+07"},  // no mantissa: not a number
+      {"1E+", "1E+"},
+      {"SumE-1", "SumE-1"},
+      {"-", "-"},
+  };
+  for (const auto& row : rows) EXPECT_EQ(PrintedNumbers(row.text), row.printed) << row.text;
+}
+
 // What FormatResult writes, ParseFieldValue reads back to within one unit of the 7th significant digit.
 TEST(FormatResult, RoundTripsThroughParseFieldValue) {
   std::mt19937 random(20261208);

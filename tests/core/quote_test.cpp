@@ -93,6 +93,34 @@ TEST(QuoteFieldText, QuotesTwentyFourWholeCharactersAndNothingThatActsOnTheMessa
   }
 }
 
+// A sheet prints a text whole, as typed, with what draws nothing or moves the line shown by its number; only a
+// text far longer than any number is shortened, and says by how much.
+TEST(ShowFieldText, PrintsTheWholeTextWithNothingHidden) {
+  const struct {
+    const char* tag;
+    std::string text;
+    std::string want;
+  } rows[] = {
+      {"as typed", "4.4", "4.4"},
+      {"longer than a message quotes, not cut", Times("1", 40), Times("1", 40)},
+      {"leading tabs", "\t\t6", "⟨U+0009⟩⟨U+0009⟩6"},
+      {"a line break and a direction override", "1\n2\u202E3", "1⟨U+000A⟩2⟨U+202E⟩3"},
+      {"an invisible space", "100\u200B", "100⟨U+200B⟩"},
+      {"an emoji stays whole", Family + "1", Family + "1"},
+      {"invalid bytes as U+FFFD", "1\xFF", "1\uFFFD"},
+      {"48 characters are kept", Times("7", 48), Times("7", 48)},
+      {"and a third more: leaving out a few would save nothing", Times("7", 64), Times("7", 64)},
+      {"65 are shortened, by count", Times("1", 32) + Times("2", 17) + Times("3", 16),
+       Times("1", 32) + "…（略去 17 个字符）…" + Times("3", 16)},
+      {"the count is of characters, not bytes", "1." + Times("吊", 100) + "e5",
+       "1." + Times("吊", 30) + "…（略去 56 个字符）…" + Times("吊", 14) + "e5"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.tag);
+    EXPECT_EQ(ShowFieldText(row.text, 48), row.want);
+  }
+}
+
 // The conformance cases Unicode publishes with the property data ("÷ 0020 × 0308 ÷"), where the machine has them.
 TEST(NextClusterEnd, BreaksWhereUnicodesOwnTestsDo) {
   std::ifstream file("/usr/share/unicode/auxiliary/GraphemeBreakTest.txt");
