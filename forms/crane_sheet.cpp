@@ -106,6 +106,7 @@ CraneSheet CraneSheetOf(const CraneArrangementTexts& texts, const ArrangementAns
                             .lines = {"《建筑结构荷载规范》GB 50009-2012，第 6 章“吊车荷载”。",
                                       "一根轨道、一根柱，吊车梁按简支梁；中间支座反力影响线：左跨 y = 1 + x/J1，"
                                       "右跨 y = 1 − x/J2（x 自柱起向右为正）。"}});
+  const std::size_t asTyped = sheet.sections.size();
   sheet.sections.push_back(Inputs(texts));
   const PlacedWheel& critical = r.vertical.wheels[r.vertical.criticalWheel];
   sheet.sections.push_back(
@@ -142,6 +143,14 @@ CraneSheet CraneSheetOf(const CraneArrangementTexts& texts, const ArrangementAns
   if (r.vertical.heavyDuty) notes.lines.push_back("计入的吊车中有 A6–A8，Z 按 A6–A8 一栏取值。");
   for (const std::string& w : a.warnings) notes.lines.push_back("注意：" + w);
   sheet.sections.push_back(std::move(notes));
+  // The core's numbers as print writes them; the inputs stay as they were typed.
+  for (std::size_t i = 0; i < sheet.sections.size(); ++i) {
+    if (i == asTyped) continue;
+    for (std::string& line : sheet.sections[i].lines) line = PrintedNumbers(line);
+    for (auto& row : sheet.sections[i].table.rows) {
+      for (std::string& cell : row) cell = PrintedNumbers(cell);
+    }
+  }
   return sheet;
 }
 

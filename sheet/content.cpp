@@ -8,6 +8,10 @@ namespace {
 
 constexpr std::string_view Code = "《建筑结构荷载规范》GB 50009-2012，第 6 章“吊车荷载”。";
 constexpr std::string_view Numbers[] = {"一", "二", "三", "四", "五", "六"};
+// The core computes in singles and writes each intermediate with the digits that read back as the very single it
+// used; a checker working from those digits in decimals may still land one off in the seventh digit of a result.
+constexpr std::string_view WorkingRounding =
+    "注：中间值按单精度计算，所列位数可还原所用值；据此手算，结果末位可能相差 1。";
 
 std::string Replace(std::string text, std::string_view mark, std::string_view by) {
   if (const auto at = text.find(mark); at != std::string::npos) text.replace(at, mark.size(), by);
@@ -83,7 +87,8 @@ std::vector<InputRow> InputRows(const forms::Form& form, const InputTexts& texts
     rows.push_back(
         {forms::SymbolText(labelText(f.symbol)),
          f.caption.empty() ? std::string(UncaptionedName(f.input)) : forms::CaptionText(labelText(f.caption)),
-         std::string(texts[static_cast<std::size_t>(f.input)]), std::string(SheetUnit(labelText(f.unit)))});
+         ShowFieldText(texts[static_cast<std::size_t>(f.input)], LongestInput),
+         std::string(SheetUnit(labelText(f.unit)))});
   }
   return rows;
 }
@@ -105,17 +110,18 @@ Content ContentOf(const Record& record, std::string name, std::vector<InputRow> 
   s.ordinates = std::visit([](const auto& r) { return OrdinatesOf(r); }, record);
   std::vector<WorkingLine> working = std::visit([&](const auto& r) { return WorkingOf(r, separator); }, record);
   for (WorkingLine& line : working) line.unit = SheetUnit(line.unit);
-  for (const WorkingLine& line : working) s.working.push_back({line.quantity, LineText(line)});
+  for (const WorkingLine& line : working) s.working.push_back({line.quantity, PrintedNumbers(LineText(line))});
+  s.workingNote = std::string(WorkingRounding);
   // The results are the last lines of the working, in result order.
   auto line = working.end() - static_cast<std::ptrdiff_t>(words.resultCaptions.size());
   for (const std::string_view caption : words.resultCaptions) {
     std::string text = line->quantity + " = " + line->result;
     if (!line->unit.empty()) text += " " + std::string(line->unit);
-    s.results.push_back({std::string(caption), std::move(text)});
+    s.results.push_back({std::string(caption), PrintedNumbers(text)});
     ++line;
   }
 
-  for (const std::string& note : NotesOf(record, separator)) s.notes.push_back("注意：" + note);
+  for (const std::string& note : NotesOf(record, separator)) s.notes.push_back("注意：" + PrintedNumbers(note));
 
   int section = 0;
   const auto heading = [&](std::string_view words) {
@@ -146,6 +152,7 @@ std::vector<std::string> TextLines(const Content& sheet) {
   std::vector<std::string> lines{sheet.name, sheet.basis};
   for (const InputRow& in : sheet.inputs) lines.push_back(line({in.caption, in.symbol, "=", in.text, in.unit}));
   for (const WorkingRow& w : sheet.working) lines.push_back(w.text);
+  lines.push_back(sheet.workingNote);
   for (const ResultRow& r : sheet.results) lines.push_back(line({r.caption, r.text}));
   lines.insert(lines.end(), sheet.notes.begin(), sheet.notes.end());
   return lines;

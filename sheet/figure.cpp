@@ -82,7 +82,7 @@ void Layout::lay(char32_t separator, double unitHeight) {
   int rows = place(dimensions, chain_ - 0.5 * Mm - lineHeight, chain_ + 1.5 * Mm, 1);
   spans_ = (rows > 1 ? chain_ + 1.5 * Mm + (rows - 1) * step : chain_ + Tick) + 2.5 * Mm + lineHeight;
 
-  const std::string bay = "J = " + FormatValue(y_.J, separator);
+  const std::string bay = "J = " + PrintedNumbers(FormatValue(y_.J, separator));
   std::vector<Pending> spans;
   for (std::size_t i = 0; i < 2; ++i) {
     const double a = xOf(g.supports[i]), b = xOf(g.supports[i + 1]);
@@ -105,7 +105,7 @@ void Layout::lay(char32_t separator, double unitHeight) {
   std::string beyond;
   for (std::size_t i = 0; i < 4; ++i) {
     const WorkingLine& w = working[i];
-    ordinates.push_back({w.quantity + " = " + w.result, wheelX_[i], Anywhere, baseline_});
+    ordinates.push_back({w.quantity + " = " + PrintedNumbers(w.result), wheelX_[i], Anywhere, baseline_});
     if (w.beyondSupport) beyond += (beyond.empty() ? "" : "、") + w.quantity;
   }
   rows = place(ordinates, baseline_ + 1 * Mm, baseline_ + 1 * Mm + step, 0);
@@ -275,7 +275,7 @@ FigureGeometry GeometryOf(const InfluenceOrdinates& y, char32_t separator) {
   FigureGeometry g;
   g.supports = {0, 1, 2};
   const auto label = [separator](std::string_view name, double length) {
-    return length < 0 ? std::string(name) : std::string(name) + " = " + FormatValue(length, separator);
+    return length < 0 ? std::string(name) : std::string(name) + " = " + PrintedNumbers(FormatValue(length, separator));
   };
   g.schematic = !(J > 0 && B >= 0 && W >= 0 && W <= B && std::isfinite(J));
   if (g.schematic) {

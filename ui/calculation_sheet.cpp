@@ -45,11 +45,11 @@ double Lay(QPainter& painter, const CalculationSheet& sheet, double unitHeight) 
     w.text(Left, Width, Q(sheet.figureCaption), Small, Qt::AlignHCenter);
     w.y += 4.5 * Mm;
   }
-  w.heading(Q(sheet.workingHeading));
+  w.heading(Q(sheet.workingHeading), Q(sheet.workingNote));
   w.working(sheet.working);
   w.heading(Q(sheet.resultsHeading));
   w.results(sheet.results);
-  for (const std::string& note : sheet.notes) w.paragraph(Q(note));
+  for (const std::string& note : sheet.notes) w.paragraph(Q(note), Small);
   return w.y;
 }
 
@@ -58,7 +58,7 @@ double Lay(QPainter& painter, const CalculationSheet& sheet, double unitHeight) 
 double PaintSheet(QPainter& painter, const QRectF& page, const CalculationSheet& sheet) {
   // A figure with taller ordinates (a negative W), a note or lines broken in two takes more room: the figure
   // is drawn lower until the page holds everything.
-  constexpr double Unit = 22 * Mm, Lowest = 11 * Mm, Bottom = (FooterTop - 2) * Mm;
+  constexpr double Unit = 22 * Mm, Lowest = 7 * Mm, Bottom = (FooterTop - 2) * Mm;
   double unitHeight = Unit;
   if (sheet.ordinates) {
     QPicture measure;

@@ -17,14 +17,18 @@ void Writer::blank(double x, double width) {
   p_.drawLine(QPointF(x, y + 5.5 * Mm), QPointF(x + width, y + 5.5 * Mm));
 }
 
-void Writer::heading(const QString& s) {
+void Writer::heading(const QString& s, const QString& remark) {
   y += 2.5 * Mm;
   text(Left, Width, s, Pt(12));
+  const double room = Width - QFontMetricsF(Font(Pt(12))).horizontalAdvance(s) - 4 * Mm;
+  const bool beside = QFontMetricsF(Font(Small)).horizontalAdvance(remark) <= room;
+  if (beside) text(Left, Width, remark, Small, Qt::AlignRight);
   y += 6.5 * Mm;
+  if (!beside) paragraph(remark, Small);
 }
 
-void Writer::paragraph(const QString& s) {
-  p_.setFont(Font(Body));
+void Writer::paragraph(const QString& s, int size) {
+  p_.setFont(Font(size));
   const QRectF box(Left + 3 * Mm, y, Width - 3 * Mm, 100 * Mm);
   QRectF used;
   p_.drawText(box, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, s, &used);
@@ -32,55 +36,75 @@ void Writer::paragraph(const QString& s) {
 }
 
 // Two tables side by side, read down the left one first. A value too long for its cell is drawn smaller, then
-// on two lines, and cut in the middle only when even that is not enough.
+// wrapped over as many lines as it needs, its row growing with it: what was typed is printed whole.
 void Writer::inputs(const std::array<std::string, 4>& columns, const std::vector<kelvaro::sheet::InputRow>& rows) {
-  const double half = (Width - 4 * Mm) / 2, row = 6 * Mm;
-  const std::array<double, 4> widths = {13 * Mm, 27 * Mm, 28 * Mm, half - 68 * Mm};
+  const double half = (Width - 4 * Mm) / 2, row = 6 * Mm, pad = 0.8 * Mm;
+  const std::array<double, 4> widths = {11 * Mm, 27 * Mm, 32.5 * Mm, half - 70.5 * Mm};
+  struct Set {
+    QFont font;
+    int flags;
+  };
+  // The size the text fits at on one line, or the smaller one wrapped anywhere (a number has no spaces).
+  const auto setOf = [&](double width, const QString& s, int size) {
+    for (const int smaller : {size, Pt(8)}) {
+      if (QFontMetricsF(Font(smaller)).horizontalAdvance(s) <= width - 2 * pad) return Set{Font(smaller), 0};
+    }
+    return Set{Font(Pt(8)), Qt::TextWrapAnywhere};
+  };
+  const auto heightOf = [&](double width, const QString& s, int size) {
+    const Set set = setOf(width, s, size);
+    if (set.flags == 0) return row;
+    const QRectF box(0, 0, width - 2 * pad, 1000 * Mm);
+    return std::max(row, QFontMetricsF(set.font).boundingRect(box, set.flags, s).height() + 1 * Mm);
+  };
   const auto cell = [&](QRectF box, const QString& s, int size) {
-    box.adjust(0.8 * Mm, 0, -0.8 * Mm, 0);
-    for (const int smaller : {size, Pt(8), Pt(6.5)}) {
-      const QFont font = Font(smaller);
-      if (QFontMetricsF(font).horizontalAdvance(s) > box.width()) continue;
-      p_.setFont(font);
-      return p_.drawText(box, Qt::AlignCenter, s);
-    }
-    const QFont font = Font(Pt(6.5));
-    const QFontMetricsF fm(font);
-    p_.setFont(font);
-    if (fm.boundingRect(box, Qt::TextWrapAnywhere, s).height() <= box.height()) {
-      return p_.drawText(box, Qt::AlignCenter | Qt::TextWrapAnywhere, s);
-    }
-    p_.drawText(box, Qt::AlignCenter, fm.elidedText(s, Qt::ElideMiddle, box.width()));
+    const Set set = setOf(box.width(), s, size);
+    p_.setFont(set.font);
+    p_.drawText(box.adjusted(pad, 0, -pad, 0), Qt::AlignCenter | set.flags, s);
   };
-  const auto cells = [&](double x, double top, const QStringList& texts, bool header) {
-    for (std::size_t c = 0; c < widths.size(); ++c) {
-      cell(QRectF(x, top, widths[c], row), texts[static_cast<qsizetype>(c)], c == 2 && !header ? Body : Small);
-      x += widths[c];
-    }
+  const auto texts = [](const kelvaro::sheet::InputRow& in) {
+    return QStringList{Q(in.symbol), Q(in.caption), Q(in.text), Q(in.unit)};
   };
+  const auto sizeOf = [](std::size_t column, bool header) { return column == 2 && !header ? Body : Small; };
+
   const std::size_t perColumn = (rows.size() + 1) / 2;
+  double lowest = y;
   for (std::size_t column = 0; column < 2; ++column) {
     const double x = Left + static_cast<double>(column) * (half + 4 * Mm);
     const std::size_t first = std::min(column * perColumn, rows.size());
     const std::size_t last = std::min(first + perColumn, rows.size());
-    const double bottom = y + static_cast<double>(last - first + 1) * row;
-    p_.fillRect(QRectF(x, y, half, row), QColor(235, 235, 235));
-    cells(x, y, {Q(columns[0]), Q(columns[1]), Q(columns[2]), Q(columns[3])}, true);
+    // Each row's top, the header's first, and the table's bottom last.
+    std::vector<double> tops{y, y + row};
     for (std::size_t i = first; i < last; ++i) {
-      const kelvaro::sheet::InputRow& in = rows[i];
-      cells(x, y + static_cast<double>(i - first + 1) * row, {Q(in.symbol), Q(in.caption), Q(in.text), Q(in.unit)},
-            false);
+      double height = row;
+      const QStringList t = texts(rows[i]);
+      for (std::size_t c = 0; c < widths.size(); ++c)
+        height = std::max(height, heightOf(widths[c], t[static_cast<qsizetype>(c)], sizeOf(c, false)));
+      tops.push_back(tops.back() + height);
     }
+    p_.fillRect(QRectF(x, y, half, row), QColor(235, 235, 235));
+    for (std::size_t r = 0; r + 1 < tops.size(); ++r) {
+      const bool header = r == 0;
+      const QStringList t =
+          header ? QStringList{Q(columns[0]), Q(columns[1]), Q(columns[2]), Q(columns[3])} : texts(rows[first + r - 1]);
+      double cx = x;
+      for (std::size_t c = 0; c < widths.size(); ++c) {
+        cell(QRectF(cx, tops[r], widths[c], tops[r + 1] - tops[r]), t[static_cast<qsizetype>(c)], sizeOf(c, header));
+        cx += widths[c];
+      }
+    }
+    const double bottom = tops.back();
     p_.setPen(QPen(Qt::black, 0.2 * Mm));
-    for (double top = y; top <= bottom + 1; top += row) p_.drawLine(QPointF(x, top), QPointF(x + half, top));
+    for (const double top : tops) p_.drawLine(QPointF(x, top), QPointF(x + half, top));
     double cx = x;
     p_.drawLine(QPointF(cx, y), QPointF(cx, bottom));
     for (const double w : widths) {
       cx += w;
       p_.drawLine(QPointF(cx, y), QPointF(cx, bottom));
     }
+    lowest = std::max(lowest, bottom);
   }
-  y += static_cast<double>(perColumn + 1) * row + 1 * Mm;
+  y = lowest + 1 * Mm;
 }
 
 // One line per statement, the quantities right-aligned; a line too long for the page is broken before an "=",

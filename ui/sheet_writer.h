@@ -23,9 +23,10 @@ class Writer {
   void text(double x, double width, const QString& s, int size, Qt::Alignment align = Qt::AlignLeft);
   /// A line to write on by hand.
   void blank(double x, double width);
-  /// "一、设计依据", numbered already.
-  void heading(const QString& s);
-  void paragraph(const QString& s);
+  /// "一、设计依据", numbered already; a remark on the section, if any, at the right of the same line, or under it
+  /// when the line has no room for both.
+  void heading(const QString& s, const QString& remark = {});
+  void paragraph(const QString& s, int size = Body);
   void inputs(const std::array<std::string, 4>& columns, const std::vector<kelvaro::sheet::InputRow>& rows);
   void working(const std::vector<kelvaro::sheet::WorkingRow>& lines);
   void results(const std::vector<kelvaro::sheet::ResultRow>& rows);

@@ -25,15 +25,18 @@ import re
 import sys
 
 from fontTools import subset
+from fontTools.ttLib import TTFont
 
 # The page's modules, each after those it imports; page.mjs runs the page.
 MODULES = ["core.mjs", "windows.mjs", "sheet.mjs", "menu.mjs", "calculator.mjs", "files.mjs", "crane_sheet.mjs", "cranes.mjs", "page.mjs"]
 
 # The embedded faces, and the families of the description they stand in for.
-BODY_FACE, TITLE_FACE = "Kelvaro Micro Hei", "Kelvaro UKai"
+BODY_FACE, TITLE_FACE, SIGNS_FACE = "Kelvaro Micro Hei", "Kelvaro UKai", "Kelvaro Signs"
 TITLE_FAMILIES = {"AR PL UKai CN", "楷体", "KaiTi", "楷体_GB2312", "KaiTi_GB2312", "STKaiti"}
 # Besides the texts found: what numbers and typed names are made of, and common punctuation.
 ALWAYS = "".join(chr(c) for c in range(0x20, 0x7F)) + "０１２３４５６７８９．，。、：；！？（）“”‘’《》…—－−×·±÷≤≥αβγΔ"
+# A sheet's powers of ten and a message's "⟨U+200B⟩": signs the body face lacks, taken from the signs face.
+SIGNS = "⁰¹²³⁴⁵⁶⁷⁸⁹⁻⟨⟩"
 
 
 def csp_hash(text):
@@ -193,6 +196,8 @@ LICENCES = {
     "wqy-microhei.ttc": "WenQuanYi Micro Hei, (c) 2008-2009 The WenQuanYi Project Board of Trustees; "
                         "Apache-2.0 or GPL-3+ with the font exception",
     "ukai.ttc": "AR PL UKai, (c) 1999 Arphic Technology Co., Ltd.; Arphic Public License",
+    "DejaVuSans.ttf": "DejaVu Sans, (c) 2003 Bitstream, Inc., DejaVu changes in the public domain; "
+                      "Bitstream Vera Fonts licence",
 }
 NOTICE = "Subset by Kelvaro's web/make_page.py to the characters its page shows; the glyphs are unchanged."
 
@@ -253,13 +258,15 @@ def make_page(module, sources, assets, data, fonts):
                 c["pictureUrl"] = data_url(assets / c["picture"])
     first = next(w for w in data["windows"] if w["kind"] == data["first"])
     template = (sources / "page.html").read_text(encoding="utf-8")
-    body_font, title_font, sheet_texts = fonts
+    body_font, title_font, signs_font, sheet_texts = fonts
     # The characters of the windows, of the page's own words and of the sheets; the title face only for its texts.
     shown = "".join(strings(data)) + sheet_texts + ALWAYS
     shown += "".join((sources / name).read_text(encoding="utf-8") for name in [*MODULES, "page.html"])
     titles = "".join(c["text"] for w in data["windows"] for c in w["controls"]
                      if "font" in c and TITLE_FAMILIES & set(c["font"]["families"]))
     style = font_face(BODY_FACE, body_font, shown) + font_face(TITLE_FACE, title_font, titles + ALWAYS)
+    lacking = set(shown + SIGNS) - set(chr(c) for c in TTFont(body_font, fontNumber=0).getBestCmap())
+    style += font_face(SIGNS_FACE, signs_font, "".join(sorted(lacking)))
     style += (sources / "page.css").read_text(encoding="utf-8") + (sources / "cranes.css").read_text(encoding="utf-8")
     style += "\n/* Where each window's controls lie, from the windows' description. */\n"
     style += "\n".join(window_css(w) for w in data["windows"]) + "\n"
@@ -305,11 +312,12 @@ def main():
     parser.add_argument("--windows", type=pathlib.Path, required=True, help="the windows' description (page.json)")
     parser.add_argument("--font", type=pathlib.Path, required=True, help="the windows' face (WenQuanYi Micro Hei)")
     parser.add_argument("--title-font", type=pathlib.Path, required=True, help="the About title's (AR PL UKai)")
+    parser.add_argument("--signs-font", type=pathlib.Path, required=True, help="for what that face lacks (DejaVu Sans)")
     parser.add_argument("--sheet-texts", type=pathlib.Path, required=True, help="the sheets' words (sheet_texts)")
     parser.add_argument("--out", type=pathlib.Path, required=True)
     args = parser.parse_args()
     data = json.loads(args.windows.read_text(encoding="utf-8"))
-    fonts = (args.font, args.title_font, args.sheet_texts.read_text(encoding="utf-8"))
+    fonts = (args.font, args.title_font, args.signs_font, args.sheet_texts.read_text(encoding="utf-8"))
     page = make_page(args.module, args.sources, args.assets, data, fonts)
     args.out.parent.mkdir(parents=True, exist_ok=True)
     args.out.write_text(page, encoding="utf-8")

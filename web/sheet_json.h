@@ -97,6 +97,7 @@ inline std::string SheetJson(const sheet::Content& s, double width, double unitH
                  {"figureCaption", String(s.figureCaption)},
                  {"workingHeading", String(s.workingHeading)},
                  {"working", Array(working)},
+                 {"workingNote", String(s.workingNote)},
                  {"resultsHeading", String(s.resultsHeading)},
                  {"results", Array(results)},
                  {"notes", Strings(s.notes)},

@@ -34,6 +34,7 @@ void PutSheet(std::FILE* out, const sheet::Content& s) {
   for (const auto& w : s.working) Put(out, w.text);
   for (const auto& r : s.results) Put(out, r.caption + " " + r.text);
   for (const auto& n : s.notes) Put(out, n);
+  Put(out, s.workingNote);
 }
 
 void PutCraneSheet(std::FILE* out, const forms::CraneSheet& s) {
@@ -90,6 +91,8 @@ int main(int argc, char** argv) {
   const auto impossible = ComputeVerticalLoads(0.9f, -0.1f, -5, 4.4f, -100, -30);
   if (!impossible) return 1;
   for (const std::string& note : NotesOf(*impossible)) Put(out, "注意：" + note);
+  // An input too long for its cell, shown by its ends.
+  Put(out, ShowFieldText(std::string(2 * sheet::LongestInput, '1'), sheet::LongestInput));
   // Wheels beyond a support: the note under the figure; a negative W: a schematic figure, its mark and note.
   const sheet::TextMeasure none{[](std::string_view) { return 0.0; }, 0};
   for (const auto& [J, B, W] : {std::tuple{6.0f, 13.0f, 1.0f}, {6.0f, 8.0f, -1.0f}}) {

@@ -30,7 +30,8 @@ TEST(CraneSheet, TheWorkedExample) {
   ASSERT_NE(wheels, nullptr);
   const std::vector<std::vector<std::string>> rows{
       // T = 0.1 × (20 + 7.5) × 9.81 / (2 × 2) = 6.744375 kN for both cranes.
-      {"吊车2 轮1", "-4.4", "0.2666667", "40", "10.66667", "1.7985"},
+      // The sheet prints a negative x with the minus sign of print.
+      {"吊车2 轮1", "−4.4", "0.2666667", "40", "10.66667", "1.7985"},
       {"吊车2 轮2（柱上）", "0", "1", "150", "40", "6.744375"},
       {"吊车1 轮1", "1.3", "0.8916667", "249.6667", "62.41667", "6.013734"},
       {"吊车1 轮2", "6.3", "0.475", "133", "33.25", "3.203578"},

@@ -114,6 +114,60 @@ TEST(SheetContent, SaysWhatNoCraneCanBe) {
   }
 }
 
+// What a checker reads: powers of ten and minus signs as print writes them, every input whole with nothing hidden,
+// and how the working is rounded. The windows keep the core's own texts (E+07, -).
+TEST(SheetContent, PrintsNumbersAsAPrintedSheetDoes) {
+  const struct {
+    const char* tag;
+    std::vector<std::string> typed;
+    std::vector<std::string> inputs;   // the texts of the input cells
+    std::vector<std::string> results;  // the framed results
+    std::string inFigure;              // a label the figure must have; empty: no figure to check
+  } rows[] = {
+      {"a power of ten",
+       {"0.9", "6", "5.5", "4.4", "12345678", "30"},
+       {"0.9", "6", "5.5", "4.4", "12345678", "30"},
+       {"Dmax = 2.407407×10⁷ kN", "Dmin = 58.5 kN"},
+       "J = 6"},
+      {"a negative Pmin",
+       {"0.9", "6", "5.5", "4.4", "100", "-30"},
+       {"0.9", "6", "5.5", "4.4", "100", "-30"},
+       {"Dmax = 195 kN", "Dmin = −58.5 kN"},
+       ""},
+      {"a negative bay, drawn schematic",
+       {"0.9", "-6", "5.5", "4.4", "100", "30"},
+       {"0.9", "-6", "5.5", "4.4", "100", "30"},
+       {"Dmax = 524.9999 kN", "Dmin = 157.5 kN"},
+       "J = −6"},
+      {"leading tabs and a long text",
+       {"\t\t0.9", "6", "5.5", "4.4", "1." + std::string(60, '0') + "e2", "30"},
+       {"⟨U+0009⟩⟨U+0009⟩0.9", "6", "5.5", "4.4",
+        "1." + std::string(19, '0') + "…（略去 32 个字符）…" + std::string(9, '0') + "e2", "30"},
+       {"Dmax = 195 kN", "Dmin = 58.5 kN"},
+       ""},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.tag);
+    const Content s = SheetOf(forms::FormId::VerticalLoads, row.typed);
+    std::vector<std::string> inputs, results;
+    for (const InputRow& in : s.inputs) inputs.push_back(in.text);
+    for (const ResultRow& r : s.results) results.push_back(r.text);
+    EXPECT_EQ(inputs, row.inputs);
+    EXPECT_EQ(results, row.results);
+    for (const std::string& text : AllTexts(s)) {
+      EXPECT_EQ(text.find("E+"), std::string::npos) << text;
+      EXPECT_EQ(text.find(" -"), std::string::npos) << text;
+    }
+    const std::vector<std::string> lines = TextLines(s);
+    EXPECT_FALSE(s.workingNote.empty());
+    EXPECT_NE(std::ranges::find(lines, s.workingNote), lines.end());
+    if (row.inFigure.empty()) continue;
+    const Figure f = FigureOf(*s.ordinates, U'.', 1650, 220,
+                              {[](std::string_view t) { return 20.0 * static_cast<double>(t.size()); }, 40});
+    EXPECT_TRUE(std::ranges::any_of(f.labels, [&](const Label& l) { return l.text == row.inFigure; }));
+  }
+}
+
 // The figure's shapes and texts stay inside it, for sensible inputs and for wild ones.
 TEST(SheetFigure, EverythingInsideTheFigure) {
   // About the sheet's 9-point face: an ASCII character half an em, an ideograph a whole one.

@@ -566,6 +566,32 @@ class BrowserEdition(unittest.TestCase):
                 self.assertTrue(self.page.js("return arguments[0].contains(document.activeElement)",
                                              self.page.window(kind)))
 
+    def test_the_sheet_prints_powers_of_ten_minus_signs_and_every_typed_character(self):
+        typed = {"Text5": "\t\t0.9", "Text9": "1." + "0" * 80 + "e7", "Text10": "-30"}
+        self.page.open()
+        self.open_with_example(FIRST)
+        for field, text in typed.items():
+            self.page.js("arguments[0].value = arguments[1]", self.page.control(FIRST, field), text)
+        self.ctrl_p()
+        sheet = self.driver.find_element(By.CSS_SELECTOR, "#sheet-layer .sheet-page")
+        text = sheet.get_attribute("textContent")
+        # The window keeps the core's texts; the sheet writes them as print does.
+        self.assertEqual(self.page.text(FIRST, "Label12"), "1.95E+07")
+        for printed in ["Dmax = 1.95×10⁷ kN", "Dmin = −58.5 kN", "⟨U+0009⟩⟨U+0009⟩0.9", "略去 52 个字符",
+                        "末位可能相差 1"]:
+            self.assertIn(printed, text)
+        self.assertNotIn("E+07", text)
+        pdf = SHOTS / "sheet_printed_numbers.pdf"
+        SHOTS.mkdir(parents=True, exist_ok=True)
+        pdf.write_bytes(base64.b64decode(self.driver.execute_cdp_cmd(
+            "Page.printToPDF", {"preferCSSPageSize": True, "printBackground": True})["data"]))
+        self.assertRegex(subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=True).stdout,
+                         r"Pages:\s+1\n")
+        # The superscripts come from the page's own signs face, not from whatever the machine has.
+        fonts = subprocess.run(["pdffonts", pdf], capture_output=True, text=True, check=True).stdout
+        self.assertIn("DejaVu", fonts)
+        self.assertTrue(all(" yes " in f for f in fonts.strip().split("\n")[2:]), fonts)
+
     def test_ctrl_p_in_the_several_cranes_window_prints_its_sheet(self):
         kind, c = CRANES["kind"], CRANES["cranes"]
         example = EXAMPLES[kind]

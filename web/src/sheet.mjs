@@ -9,7 +9,7 @@ const mm = (units) => `${units / 10}mm`;
 // The figure's ordinates are at most this high, and no lower than half of it when a full sheet needs the room.
 export const figureWidth = 1650;
 export const unitHeight = 220;
-const lowestUnit = 110;
+const lowestUnit = 70;
 // Where the content must end: 2 mm above the footer's line.
 const contentBottom = 282;
 
@@ -100,7 +100,9 @@ export function sheetPage(s) {
     figure.append(figureSvg(s.figure), el('figcaption', '', s.figureCaption));
     page.append(figure);
   }
-  page.append(el('h2', '', s.workingHeading));
+  const workingHeading = el('div', 'heading-line');
+  workingHeading.append(el('h2', '', s.workingHeading), el('p', 'remark', s.workingNote));
+  page.append(workingHeading);
   const working = el('div', 'working');
   for (const line of s.working) {
     working.append(el('span', 'quantity', line.quantity), el('span', 'rest', line.text.slice(line.quantity.length)));
