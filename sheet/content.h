@@ -47,7 +47,7 @@ struct Content {
   std::optional<InfluenceOrdinates> ordinates;
   std::string figureCaption;
   std::vector<WorkingRow> working;
-  std::string workingNote;  // how the working's numbers are rounded, under it
+  std::string workingNote;  // how the working's numbers are rounded, beside its heading
   std::vector<ResultRow> results;
   /// Under the results: what the inputs say that no crane or beam can be (the core's NotesOf), "注意：…".
   std::vector<std::string> notes;
@@ -62,7 +62,7 @@ std::string_view SheetUnit(std::string_view unit);
 /// The name the sheet gives an input that has no caption beside it in its window.
 std::string_view UncaptionedName(Input input);
 
-/// The most characters of a typed text an input's cell shows; a longer one is shown by its start and end.
+/// How many characters of a typed text an input's cell shows of a text over a third longer (ShowFieldText).
 inline constexpr std::size_t LongestInput = 32;
 
 /// The inputs of a calculator window, by its description, with the texts of its fields (by Input).
