@@ -1,6 +1,7 @@
 // The one entry both editions call, with any texts, any separator and any check order (ids from outside
 // included): never a crash, always an answer or a refusal with a message, and a quote that is valid UTF-8, at
-// most 24 characters and "…", with nothing in it that could act on the message.
+// most 24 characters and "…", with nothing in it that could act on the message; and the same text as a sheet
+// prints it.
 #include "calculation.h"
 #include "grapheme.h"
 #include "utf8.h"
@@ -70,5 +71,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // A cut CR LF is one character but two replacement marks.
   Check(ValidUtf8(quoted) && Clusters(quoted) <= 2 * 24 + 1);
   for (const char c : quoted) Check(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F);
+
+  // As a sheet prints it: valid UTF-8 with no control left to move the line, and never longer than the limit,
+  // its ends and the words that say how much is left out.
+  const std::string shown = ShowFieldText(owned.back(), 32);
+  Check(ValidUtf8(shown) && Clusters(shown) <= 42 + 24);
+  for (const char c : shown) Check(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F);
   return 0;
 }

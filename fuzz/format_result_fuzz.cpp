@@ -1,5 +1,5 @@
 // Any 32-bit pattern as a result: a finite value's text reads back within half a unit of its 7th
-// significant digit; a non-finite one gives a defined text.
+// significant digit, and prints with neither an exponent form nor a hyphen; a non-finite one gives a defined text.
 #include "calculations.h"
 
 #include <bit>
@@ -24,6 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   if (text.empty() || text == "-0" || !ParseFieldValue(text, separator)) std::abort();
+  // Printed, no exponent form and no hyphen for a sign is left.
+  const std::string printed = PrintedNumbers(text);
+  if (printed.find_first_of("E-+") != std::string::npos) std::abort();
   const auto back = ParseFieldDouble(text, separator);
   if (!back) std::abort();
   if (value == 0.0f) return *back == 0.0 ? 0 : (std::abort(), 0);
