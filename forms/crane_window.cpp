@@ -1,5 +1,8 @@
 #include "crane_window.h"
 
+#include "calculation.h"
+#include "calculation_file.h"
+
 #include <array>
 
 namespace kelvaro::forms {
@@ -117,6 +120,55 @@ std::string ResultFileKey(ArrangementResult result, std::size_t crane) {
   // One key per crane: a file's keys are unique.
   if (result == ArrangementResult::Longitudinal) return std::string(NameOf(result)) + std::to_string(crane + 1);
   return std::string(NameOf(result));
+}
+
+namespace {
+
+// The file's key of a text, as the reader names it in its messages.
+template <typename Texts, std::size_t N>
+std::string_view KeyOf(const std::array<std::pair<std::string_view, std::string Texts::*>, N>& names,
+                       std::string Texts::* member) {
+  for (const auto& [key, m] : names) {
+    if (m == member) return key;
+  }
+  return {};
+}
+
+// The value of the choice `text` names, by value or as shown; or the failure, "“duty”应为 A1-A5 或 A6-A8，…".
+std::optional<std::string> Take(std::string& text, std::span<const ChoiceItem> choices, std::string_view key,
+                                std::string_view place) {
+  for (const ChoiceItem& c : choices) {
+    if (text == c.value || text == c.text) {
+      text = c.value;
+      return std::nullopt;
+    }
+  }
+  std::string values;
+  for (std::size_t i = 0; i < choices.size(); ++i) {
+    values += (i == 0 ? "" : i + 1 == choices.size() ? " 或 " : "、") + std::string(choices[i].value);
+  }
+  return std::string(place) + "的“" + std::string(key) + "”应为 " + values + "，文件中是" +
+         (text.empty() ? std::string("空的") : "“" + QuoteFieldText(text) + "”") + "。";
+}
+
+}  // namespace
+
+std::optional<std::string> TakeChoices(CraneArrangementTexts& texts, std::string_view fileName) {
+  std::optional<std::string> failure;
+  for (const OptionRow& o : Options) {
+    const auto member = MemberOf(o.field);
+    if (!failure) failure = Take(texts.*member, o.choices, KeyOf(ArrangementTextNames, member), "“inputs”中");
+  }
+  for (std::size_t i = 0; i < texts.cranes.size(); ++i) {
+    for (const CraneColumn& c : Columns) {
+      if (c.choices.empty() || failure) continue;
+      const auto member = MemberOf(c.field);
+      const std::string place = "第 " + std::to_string(i + 1) + " 台吊车（“cranes”）中";
+      failure = Take(texts.cranes[i].*member, c.choices, KeyOf(CraneTextNames, member), place);
+    }
+  }
+  if (!failure) return std::nullopt;
+  return "无法打开“" + QuoteFileName(fileName) + "”：" + *failure;
 }
 
 std::string InputName(const ArrangementInput& input) {

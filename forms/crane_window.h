@@ -5,6 +5,7 @@
 
 #include "crane_arrangement.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -81,6 +82,11 @@ std::string ResultName(ArrangementResult result, std::size_t crane = 0);
 std::string ResultFileKey(ArrangementResult result, std::size_t crane = 0);
 /// The accessible name of the input a failure blames.
 std::string InputName(const ArrangementInput& input);
+
+/// A file's texts as the window can show them. A choice written as the window shows it ("A6–A8") is taken as its
+/// value ("A6-A8"); a choice the window does not offer, a blank one included, is refused with a message worded as
+/// the file reader words its own, so that opening changes nothing rather than show another choice than the file's.
+std::optional<std::string> TakeChoices(CraneArrangementTexts& texts, std::string_view fileName);
 
 /// The keyboard shortcut that opens the window from every calculator, as the tooltip of 计算 names it.
 inline constexpr std::string_view CraneWindowShortcut = "Ctrl+M";

@@ -1,6 +1,7 @@
 #include "calculation_files.h"
 
 #include "content.h"
+#include "crane_window.h"
 
 #include <QAction>
 #include <QDate>
@@ -58,6 +59,9 @@ std::expected<CalculationTexts, QString> ReadCalculationFileAt(const QString& pa
   auto opened = ReadCalculationFile(std::string_view(content.constData(), static_cast<std::size_t>(content.size())),
                                     NameOf(path));
   if (!opened) return std::unexpected(FromUtf8(opened.error().message));
+  if (auto* cranes = std::get_if<CraneArrangementTexts>(&*opened)) {
+    if (const auto failure = forms::TakeChoices(*cranes, NameOf(path))) return std::unexpected(FromUtf8(*failure));
+  }
   return std::move(*opened);
 }
 

@@ -86,8 +86,10 @@ KELVARO_EXPORT(kelvaro_file_answer_size) std::uint32_t kelvaro_file_answer_size(
 /// Reads the file in slot 0: { calculation, form, texts: [by Input] }, { calculation, arrangement }, or
 /// { message, title }.
 KELVARO_EXPORT(kelvaro_read_file) void kelvaro_read_file() {
-  const auto opened = ReadCalculationFile(slots[ContentSlot], slots[NameSlot]);
-  answer = opened ? Opened(*opened) : Failure(opened.error().message);
+  auto opened = ReadCalculationFile(slots[ContentSlot], slots[NameSlot]);
+  auto* cranes = opened ? std::get_if<CraneArrangementTexts>(&*opened) : nullptr;
+  const auto unshown = cranes ? forms::TakeChoices(*cranes, slots[NameSlot]) : std::nullopt;
+  answer = !opened ? Failure(opened.error().message) : unshown ? Failure(*unshown) : Opened(*opened);
 }
 
 /// A file refused by its size before it is read, worded as the desktop words it; its name is in slot 1.

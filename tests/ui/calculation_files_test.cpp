@@ -124,6 +124,15 @@ class CalculationFilesTest : public QObject {
         << QByteArray(R"({"format": "kelvaro-calculation", "version": 1, "calculation": "MinWheelPressure",
                          "inputs": {"Pmax": 100, "G": "20", "Q": "10", "N": "2"}})")
         << u"“inputs”中的“Pmax”应为文本"_s;
+    // The window has no such choice: shown as its last one, it would be another calculation than the file's.
+    QTest::newRow("a choice the window does not offer")
+        << u"d.kelvaro"_s
+        << QByteArray(R"({"format": "kelvaro-calculation", "version": 1, "calculation": "CraneArrangement",
+                         "inputs": {"J1": "6", "J2": "6", "order": "free", "maxOnRail": "5", "otherSpanCranes": "0",
+                         "cranes": [{"name": "K", "Pmax": "100", "Pmin": "30", "B": "5.5", "wheelsPerSide": "2",
+                         "spacings": "4.4", "endDistance": "", "duty": "A1-A5", "alphaH": "", "Q": "", "Q1": "",
+                         "brakingWheels": ""}]}})")
+        << u"“inputs”中的“maxOnRail”应为 1、2、3 或 4，文件中是“5”。"_s;
     QTest::newRow("missing") << u"nowhere.kelvaro"_s << QByteArray() << u"文件不存在"_s;
     QTest::newRow("directory") << u"folder.kelvaro"_s << QByteArray() << u"这是一个文件夹"_s;
     QTest::newRow("100 MB") << u"huge.kelvaro"_s << QByteArray() << u"文件有 104857600 字节，太大了"_s;

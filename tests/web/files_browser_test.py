@@ -146,6 +146,34 @@ class Files(unittest.TestCase):
         self.assertIn(["保存计算…", "打开计算…"], [items[i:i + 2] for i in range(len(items))])
         self.driver.find_element(By.TAG_NAME, "body").send_keys(Keys.ESCAPE)
 
+    def test_a_crane_file_takes_choices_as_shown_and_refuses_one_the_window_has_not(self):
+        kind, c = CRANES["kind"], CRANES["cranes"]
+        crane = {"name": "K", "Pmax": "280", "Pmin": "70", "B": "6.4", "wheelsPerSide": "2", "spacings": "5.0",
+                 "endDistance": "", "duty": "A6–A8", "alphaH": "", "Q": "", "Q1": "", "brakingWheels": ""}
+        arrangement = {"J1": "6", "J2": "12", "order": "按表中顺序", "maxOnRail": "2", "otherSpanCranes": "0",
+                       "cranes": [crane]}
+
+        def write(name, inputs):
+            path = self.folder / name
+            path.write_text(json.dumps({"format": "kelvaro-calculation", "version": 1,
+                                        "calculation": "CraneArrangement", "inputs": inputs}), encoding="utf-8")
+            return path
+
+        # Written as the window shows them, the choices open as the values they show.
+        self.choose(write("shown.kelvaro", arrangement))
+        wait(lambda: kind in self.page.open_kinds(), "the several-cranes window")
+        duty = c["rows"][0]["controls"][[col["field"] for col in c["columns"]].index("duty")]
+        self.assertEqual(self.page.control(kind, duty).get_attribute("value"), "A6-A8")
+        self.assertEqual(self.page.control(kind, "order").get_attribute("value"), "entered")
+        # One the window has not: a message, and every control as it was.
+        before = [self.page.control(kind, name).get_attribute("value") for name in ["order", "maxOnRail", duty]]
+        self.choose(write("five.kelvaro", {**arrangement, "maxOnRail": "5"}))
+        message = wait(lambda: self.page.message(kind), "the message")
+        self.assertEqual(message["text"],
+                         "无法打开“five.kelvaro”：“inputs”中的“maxOnRail”应为 1、2、3 或 4，文件中是“5”。")
+        self.assertEqual([self.page.control(kind, name).get_attribute("value")
+                          for name in ["order", "maxOnRail", duty]], before)
+
 
 if __name__ == "__main__":
     unittest.main(argv=sys.argv[:1] + sys.argv[6:], verbosity=2)

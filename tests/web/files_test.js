@@ -54,8 +54,12 @@ assert.equal(checked, 3);
   const c = page.windows.find((w) => w.cranes).cranes;
   const own = [], names = {};
   for (const { index, key } of c.bays) [own[index], names[key]] = [odd[index], odd[index]];
-  for (const { index, field } of c.options) [own[index], names[field]] = [odd[index + 3], odd[index + 3]];
-  const cranes = [0, 1, 2].map((k) => c.columns.map((_, f) => odd[(k * 5 + f) % odd.length]));
+  // A choice holds one of its values (the window has no other); every other text is odd.
+  for (const { index, field, choices } of c.options) {
+    [own[index], names[field]] = Array(2).fill(choices[index % choices.length].value);
+  }
+  const cranes = [0, 1, 2].map((k) => c.columns.map(({ choices }, f) => (choices.length
+    ? choices[(k + f) % choices.length].value : odd[(k * 5 + f) % odd.length])));
   const results = [];
   for (const { index } of c.results) results[index] = `${index}.5`;
   results[c.longitudinal[1].index] = '28';
