@@ -5,6 +5,7 @@
 # usage: bench/instructions.sh <build dir>
 set -euo pipefail
 build=${1:?build directory}
+tmp=$(mktemp -d)
 # shellcheck source=bench/private_display.sh
 source "$(dirname "$0")/private_display.sh"
 

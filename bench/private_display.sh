@@ -1,7 +1,8 @@
 # shellcheck shell=bash
-# Sourced by the start-up benchmarks: a private Xvfb (1280 × 1024, 96 dpi, no window manager) for this script, and
-# a scratch directory $tmp; both go when the script exits.
-tmp=$(mktemp -d)
+# Sourced by the start-up benchmarks: a private Xvfb (1280 × 1024, 96 dpi, no window manager) for this script, in
+# the scratch directory $tmp the script made; both go when the script exits. The script makes $tmp itself, so that
+# each reads as whole on its own.
+: "${tmp:?the script makes its scratch directory before it sources this}"
 Xvfb -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -displayfd 3 3>"$tmp/display" 2>/dev/null &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$tmp"' EXIT

@@ -9,6 +9,7 @@ set -euo pipefail
 build=${1:?build directory}
 runs=${2:-20}
 probe=$build/bench/launch_probe
+tmp=$(mktemp -d)
 # shellcheck source=bench/private_display.sh
 source "$(dirname "$0")/private_display.sh"
 
