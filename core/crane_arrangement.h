@@ -33,12 +33,14 @@ enum class CraneField : unsigned char {
 inline constexpr std::size_t CraneFieldCount = 12;
 /// The column caption the window, the messages and the accessible names use ("Pmax", "轮距").
 std::string_view CaptionOf(CraneField field);
-/// The crane's own texts by field.
+/// The crane's own texts by field, and the key a file gives each ("duty").
 std::string CraneTexts::* MemberOf(CraneField field);
+std::string_view FileKeyOf(CraneField field);
 
 enum class ArrangementField : unsigned char { J1, J2, Order, MaxOnRail, OtherSpanCranes, Crane };
-/// The arrangement's own texts by field (not Crane).
+/// The arrangement's own texts by field (not Crane), and the key a file gives each ("maxOnRail").
 std::string CraneArrangementTexts::* MemberOf(ArrangementField field);
+std::string_view FileKeyOf(ArrangementField field);
 /// The input a failure blames: one of the arrangement's own, or `craneField` of crane `crane` (0-based).
 struct ArrangementInput {
   ArrangementField field = ArrangementField::J1;

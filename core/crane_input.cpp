@@ -189,11 +189,16 @@ std::string_view CaptionOf(CraneField field) {
 }
 
 std::string CraneTexts::* MemberOf(CraneField field) { return CraneTextNames[static_cast<std::size_t>(field)].second; }
+std::string_view FileKeyOf(CraneField field) { return CraneTextNames[static_cast<std::size_t>(field)].first; }
 
-std::string CraneArrangementTexts::* MemberOf(ArrangementField field) {
-  return ArrangementTextNames[std::min<std::size_t>(static_cast<std::size_t>(field), ArrangementTextNames.size() - 1)]
-      .second;
+namespace {
+const auto& NamesOf(ArrangementField field) {
+  return ArrangementTextNames[std::min<std::size_t>(static_cast<std::size_t>(field), ArrangementTextNames.size() - 1)];
 }
+}  // namespace
+
+std::string CraneArrangementTexts::* MemberOf(ArrangementField field) { return NamesOf(field).second; }
+std::string_view FileKeyOf(ArrangementField field) { return NamesOf(field).first; }
 
 std::string CraneLabel(const CraneArrangementData& data, std::size_t crane) {
   return LabelOf(data.cranes[crane].name, crane);

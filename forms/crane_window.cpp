@@ -124,16 +124,6 @@ std::string ResultFileKey(ArrangementResult result, std::size_t crane) {
 
 namespace {
 
-// The file's key of a text, as the reader names it in its messages.
-template <typename Texts, std::size_t N>
-std::string_view KeyOf(const std::array<std::pair<std::string_view, std::string Texts::*>, N>& names,
-                       std::string Texts::* member) {
-  for (const auto& [key, m] : names) {
-    if (m == member) return key;
-  }
-  return {};
-}
-
 // The value of the choice `text` names, by value or as shown; or the failure, "“duty”应为 A1-A5 或 A6-A8，…".
 std::optional<std::string> Take(std::string& text, std::span<const ChoiceItem> choices, std::string_view key,
                                 std::string_view place) {
@@ -156,15 +146,13 @@ std::optional<std::string> Take(std::string& text, std::span<const ChoiceItem> c
 std::optional<std::string> TakeChoices(CraneArrangementTexts& texts, std::string_view fileName) {
   std::optional<std::string> failure;
   for (const OptionRow& o : Options) {
-    const auto member = MemberOf(o.field);
-    if (!failure) failure = Take(texts.*member, o.choices, KeyOf(ArrangementTextNames, member), "“inputs”中");
+    if (!failure) failure = Take(texts.*MemberOf(o.field), o.choices, FileKeyOf(o.field), "“inputs”中");
   }
   for (std::size_t i = 0; i < texts.cranes.size(); ++i) {
     for (const CraneColumn& c : Columns) {
       if (c.choices.empty() || failure) continue;
-      const auto member = MemberOf(c.field);
       const std::string place = "第 " + std::to_string(i + 1) + " 台吊车（“cranes”）中";
-      failure = Take(texts.cranes[i].*member, c.choices, KeyOf(CraneTextNames, member), place);
+      failure = Take(texts.cranes[i].*MemberOf(c.field), c.choices, FileKeyOf(c.field), place);
     }
   }
   if (!failure) return std::nullopt;

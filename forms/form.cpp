@@ -71,6 +71,13 @@ const Field* FieldOf(const Form& form, std::string_view box) {
   return nullptr;
 }
 
+std::vector<Input> CheckOrderOf(const Form& form) {
+  std::vector<Input> order;
+  if (!form.calculator) return order;
+  for (const std::string_view box : form.calculator->checkOrder) order.push_back(FieldOf(form, box)->input);
+  return order;
+}
+
 const ResultField* ResultFieldOf(const Form& form, std::string_view box) {
   if (!form.calculator) return nullptr;
   for (const ResultField& r : form.calculator->results) {

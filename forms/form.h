@@ -133,6 +133,8 @@ const Control* ControlNamed(const Form& form, std::string_view name);
 const ControlNote* NoteOf(const Form& form, std::string_view control);
 const Field* FieldOf(const Form& form, std::string_view box);
 const ResultField* ResultFieldOf(const Form& form, std::string_view box);
+/// A calculator's check order as the core takes it: the inputs of its fields, in the order they are checked.
+std::vector<Input> CheckOrderOf(const Form& form);
 
 /// Text boxes, buttons and pictures take the focus; labels and frames never do.
 constexpr bool Focusable(Kind kind) { return kind == Kind::TextBox || kind == Kind::Button || kind == Kind::Picture; }

@@ -209,10 +209,7 @@ bool CalculatorWindow::calculate() {
   // The core reads views of the texts: they live here for the call.
   std::array<std::string, InputCount> held;
   const InputTexts texts = fieldTexts(held);
-  std::vector<Input> checkOrder;
-  for (const std::string_view box : calculator_.checkOrder) checkOrder.push_back(forms::FieldOf(form(), box)->input);
-
-  auto answer = Calculate(calculator_.calculation, texts, checkOrder, separator_);
+  auto answer = Calculate(calculator_.calculation, texts, forms::CheckOrderOf(form()), separator_);
   if (!answer) {
     const Refusal& refusal = answer.error();
     // Every empty field takes the focus in turn, so the last empty one keeps it; the message names them all.

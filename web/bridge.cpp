@@ -245,11 +245,9 @@ KELVARO_EXPORT(kelvaro_calculate) bool kelvaro_calculate(std::uint32_t form, cha
   if (form >= static_cast<std::uint32_t>(forms::FormCount)) return false;
   const forms::Form& f = forms::FormOf(static_cast<forms::FormId>(form));
   if (!f.calculator) return false;
-  std::vector<Input> checkOrder;
-  for (const std::string_view box : f.calculator->checkOrder) checkOrder.push_back(forms::FieldOf(f, box)->input);
   InputTexts inputs;
   for (std::size_t i = 0; i < inputs.size(); ++i) inputs[i] = texts[i];
-  answer = CalculationAnswer(Calculate(f.calculator->calculation, inputs, checkOrder, separator));
+  answer = CalculationAnswer(Calculate(f.calculator->calculation, inputs, forms::CheckOrderOf(f), separator));
   return true;
 }
 
@@ -261,11 +259,9 @@ bool kelvaro_sheet(std::uint32_t form, char32_t separator, double figureWidth, d
   if (form >= static_cast<std::uint32_t>(forms::FormCount)) return false;
   const forms::Form& f = forms::FormOf(static_cast<forms::FormId>(form));
   if (!f.calculator) return false;
-  std::vector<Input> checkOrder;
-  for (const std::string_view box : f.calculator->checkOrder) checkOrder.push_back(forms::FieldOf(f, box)->input);
   InputTexts inputs;
   for (std::size_t i = 0; i < inputs.size(); ++i) inputs[i] = texts[i];
-  const auto outcome = Calculate(f.calculator->calculation, inputs, checkOrder, separator);
+  const auto outcome = Calculate(f.calculator->calculation, inputs, forms::CheckOrderOf(f), separator);
   answer = CalculationAnswer(outcome);
   if (!outcome) return true;
   const sheet::Content content =

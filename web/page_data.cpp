@@ -299,12 +299,6 @@ std::string_view BoxOf(const Form& form, Input input) {
   return {};
 }
 
-std::vector<Input> CheckOrderOf(const Form& form) {
-  std::vector<Input> order;
-  for (const std::string_view box : form.calculator->checkOrder) order.push_back(FieldOf(form, box)->input);
-  return order;
-}
-
 [[noreturn]] void Fail(const Form& form, std::string_view why) {
   std::fprintf(stderr, "kelvaro_page_data: %.*s: %.*s\n", static_cast<int>(form.objectName.size()),
                form.objectName.data(), static_cast<int>(why.size()), why.data());

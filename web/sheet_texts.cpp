@@ -73,9 +73,7 @@ int main(int argc, char** argv) {
       held[i] = std::string(typed.text);
       texts[i] = held[i];
     }
-    std::vector<Input> order;
-    for (const std::string_view box : f->calculator->checkOrder) order.push_back(forms::FieldOf(*f, box)->input);
-    const auto answer = Calculate(f->calculator->calculation, texts, order);
+    const auto answer = Calculate(f->calculator->calculation, texts, forms::CheckOrderOf(*f));
     if (!answer) {
       std::fprintf(stderr, "kelvaro_sheet_texts: %.*s: %s\n", static_cast<int>(f->caption.size()), f->caption.data(),
                    answer.error().message.c_str());

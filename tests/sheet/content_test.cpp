@@ -3,6 +3,7 @@
 // shapes inside it.
 #include "content.h"
 #include "figure.h"
+#include "measure.h"
 
 #include <gtest/gtest.h>
 
@@ -19,9 +20,7 @@ Content SheetOf(forms::FormId id, const std::vector<std::string>& typed, char32_
   InputTexts texts{};
   for (std::size_t i = 0; i < typed.size(); ++i)
     texts[static_cast<std::size_t>(f.calculator->fields[i].input)] = typed[i];
-  std::vector<Input> order;
-  for (const std::string_view box : f.calculator->checkOrder) order.push_back(forms::FieldOf(f, box)->input);
-  const auto answer = Calculate(f.calculator->calculation, texts, order, separator);
+  const auto answer = Calculate(f.calculator->calculation, texts, forms::CheckOrderOf(f), separator);
   EXPECT_TRUE(answer.has_value());
   return ContentOf(answer->record, std::string(f.caption), InputRows(f, texts), separator);
 }
@@ -162,24 +161,13 @@ TEST(SheetContent, PrintsNumbersAsAPrintedSheetDoes) {
     EXPECT_FALSE(s.workingNote.empty());
     EXPECT_NE(std::ranges::find(lines, s.workingNote), lines.end());
     if (row.inFigure.empty()) continue;
-    const Figure f = FigureOf(*s.ordinates, U'.', 1650, 220,
-                              {[](std::string_view t) { return 20.0 * static_cast<double>(t.size()); }, 40});
+    const Figure f = FigureOf(*s.ordinates, U'.', 1650, 220, test::NinePoint);
     EXPECT_TRUE(std::ranges::any_of(f.labels, [&](const Label& l) { return l.text == row.inFigure; }));
   }
 }
 
 // The figure's shapes and texts stay inside it, for sensible inputs and for wild ones.
 TEST(SheetFigure, EverythingInsideTheFigure) {
-  // About the sheet's 9-point face: an ASCII character half an em, an ideograph a whole one.
-  const TextMeasure measure{[](std::string_view text) {
-                              double width = 0;
-                              for (const char c : text) {
-                                const auto b = static_cast<unsigned char>(c);
-                                if ((b & 0xC0) != 0x80) width += b < 0x80 ? 18 : 32;
-                              }
-                              return width;
-                            },
-                            37};
   for (const auto& [J, B, W] : {std::tuple{6.0f, 5.5f, 4.4f},
                                 {6.0f, 8.0f, -1.0f},
                                 {-6.0f, 5.5f, 4.4f},
@@ -187,7 +175,7 @@ TEST(SheetFigure, EverythingInsideTheFigure) {
                                 {0.001f, 6.4f, -1234.5f}}) {
     const auto y = ComputeOrdinates(J, B, W);
     ASSERT_TRUE(y);
-    const Figure f = FigureOf(*y, U'.', 1650, 220, measure);
+    const Figure f = FigureOf(*y, U'.', 1650, 220, test::NinePoint);
     for (const Shape& s : f.shapes) {
       for (const Point& p : s.points) {
         EXPECT_TRUE(p.x >= 0 && p.x <= f.width && p.y >= 0 && p.y <= f.height) << J << " " << B << " " << W;

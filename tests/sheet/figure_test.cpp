@@ -1,6 +1,7 @@
 // The figure's geometry for wheels far from where they usually stand: every wheel keeps its own arrow and every
 // length its own segment and label, no label sits on a tick, and inputs no beam can have are drawn schematic.
 #include "figure.h"
+#include "measure.h"
 
 #include <gtest/gtest.h>
 
@@ -11,16 +12,7 @@
 namespace kelvaro::sheet {
 namespace {
 
-// About the sheet's 9-point face: an ASCII character half an em, an ideograph a whole one.
-const TextMeasure Measure{[](std::string_view text) {
-                            double width = 0;
-                            for (const char c : text) {
-                              const auto b = static_cast<unsigned char>(c);
-                              if ((b & 0xC0) != 0x80) width += b < 0x80 ? 18 : 32;
-                            }
-                            return width;
-                          },
-                          37};
+const TextMeasure& Measure = test::NinePoint;
 
 bool Overlap(const Box& a, const Box& b) {
   return a.x < b.right() && b.x < a.right() && a.y < b.bottom() && b.y < a.bottom();

@@ -39,9 +39,7 @@ CalculationSheet SheetOf(forms::FormId form, const char* name, const QStringList
     held[input] = t[i].toStdString();
     texts[input] = held[input];
   }
-  std::vector<Input> order;
-  for (const std::string_view box : f.calculator->checkOrder) order.push_back(forms::FieldOf(f, box)->input);
-  const auto answer = Calculate(f.calculator->calculation, texts, order, separator);
+  const auto answer = Calculate(f.calculator->calculation, texts, forms::CheckOrderOf(f), separator);
   if (!answer) qFatal("%s fails: %s", name, answer.error().message.c_str());
   return kelvaro::sheet::ContentOf(answer->record, name, kelvaro::sheet::InputRows(f, texts), separator);
 }

@@ -535,6 +535,23 @@ class BrowserEdition(unittest.TestCase):
     def ctrl_p(self):
         ActionChains(self.driver).key_down(Keys.CONTROL).send_keys("p").key_up(Keys.CONTROL).perform()
 
+    def print_sheet(self, name):
+        """The open sheet as the browser prints it, into the screenshot folder: one A4 page."""
+        pdf = SHOTS / name
+        SHOTS.mkdir(parents=True, exist_ok=True)
+        pdf.write_bytes(base64.b64decode(self.driver.execute_cdp_cmd(
+            "Page.printToPDF", {"preferCSSPageSize": True, "printBackground": True})["data"]))
+        info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=True).stdout
+        self.assertRegex(info, r"Pages:\s+1\n")
+        self.assertRegex(info, r"Page size:.*\(A4\)")
+        return pdf
+
+    def close_sheet(self, kind):
+        """Escape closes the sheet, and the focus is back in the window."""
+        ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
+        self.assertEqual(self.driver.find_elements(By.ID, "sheet-layer"), [])
+        self.assertTrue(self.page.js("return arguments[0].contains(document.activeElement)", self.page.window(kind)))
+
     def test_ctrl_p_prints_the_sheet_on_one_a4_page_with_its_fonts(self):
         for kind in CALCULATORS:
             with self.subTest(window=kind):
@@ -547,24 +564,14 @@ class BrowserEdition(unittest.TestCase):
                     self.assertEqual(self.page.text(kind, field), text, field)
                 self.assertIn("kN", sheet.text)
                 self.assertNotIn("Kn", sheet.text)
-                pdf = SHOTS / f"sheet_{kind}.pdf"
-                SHOTS.mkdir(parents=True, exist_ok=True)
-                pdf.write_bytes(base64.b64decode(self.driver.execute_cdp_cmd(
-                    "Page.printToPDF", {"preferCSSPageSize": True, "printBackground": True})["data"]))
-                info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=True).stdout
-                self.assertRegex(info, r"Pages:\s+1\n")
-                self.assertRegex(info, r"Page size:.*\(A4\)")
+                pdf = self.print_sheet(f"sheet_{kind}.pdf")
                 fonts = subprocess.run(["pdffonts", pdf], capture_output=True, text=True, check=True).stdout
                 fonts = fonts.strip().split("\n")[2:]
                 self.assertTrue(fonts and all(" yes " in f for f in fonts), fonts)
                 text = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True, check=True).stdout
                 for field, result in EXAMPLES[kind]["results"].items():
                     self.assertIn(result, text, field)
-                # Escape closes it, and the focus is back in the window.
-                ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
-                self.assertEqual(self.driver.find_elements(By.ID, "sheet-layer"), [])
-                self.assertTrue(self.page.js("return arguments[0].contains(document.activeElement)",
-                                             self.page.window(kind)))
+                self.close_sheet(kind)
 
     def test_the_sheet_prints_powers_of_ten_minus_signs_and_every_typed_character(self):
         typed = {"Text5": "\t\t0.9", "Text9": "1." + "0" * 80 + "e7", "Text10": "-30"}
@@ -581,12 +588,7 @@ class BrowserEdition(unittest.TestCase):
                         "末位可能相差 1"]:
             self.assertIn(printed, text)
         self.assertNotIn("E+07", text)
-        pdf = SHOTS / "sheet_printed_numbers.pdf"
-        SHOTS.mkdir(parents=True, exist_ok=True)
-        pdf.write_bytes(base64.b64decode(self.driver.execute_cdp_cmd(
-            "Page.printToPDF", {"preferCSSPageSize": True, "printBackground": True})["data"]))
-        self.assertRegex(subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=True).stdout,
-                         r"Pages:\s+1\n")
+        pdf = self.print_sheet("sheet_printed_numbers.pdf")
         # The superscripts come from the page's own signs face, not from whatever the machine has.
         fonts = subprocess.run(["pdffonts", pdf], capture_output=True, text=True, check=True).stdout
         self.assertIn("DejaVu", fonts)
@@ -619,20 +621,11 @@ class BrowserEdition(unittest.TestCase):
                                              ".getBoundingClientRect().bottom", sheet),
                                 self.page.js("return arguments[0].querySelector('.sheet-footer')"
                                              ".getBoundingClientRect().top", sheet))
-                pdf = SHOTS / f"sheet_{kind}_{case}.pdf"
-                SHOTS.mkdir(parents=True, exist_ok=True)
-                pdf.write_bytes(base64.b64decode(self.driver.execute_cdp_cmd(
-                    "Page.printToPDF", {"preferCSSPageSize": True, "printBackground": True})["data"]))
-                info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=True).stdout
-                self.assertRegex(info, r"Pages:\s+1\n")
-                self.assertRegex(info, r"Page size:.*\(A4\)")
+                pdf = self.print_sheet(f"sheet_{kind}_{case}.pdf")
                 text = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True, check=True).stdout
                 for name_, result in example["results"].items():
                     self.assertIn(result, text, name_)
-                ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
-                self.assertEqual(self.driver.find_elements(By.ID, "sheet-layer"), [])
-                self.assertTrue(self.page.js("return arguments[0].contains(document.activeElement)",
-                                             self.page.window(kind)))
+                self.close_sheet(kind)
 
     def test_a_refused_several_cranes_calculation_opens_no_sheet(self):
         kind, bad = CRANES["kind"], EXAMPLES[CRANES["kind"]]["badB"]
